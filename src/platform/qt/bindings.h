@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "controls/observers.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace zuk {
+
+class Button;
+class CheckBox;
+class Control;
+class MenuItem;
+class OptionButton;
+class Slider;
+class TextBox;
+
+inline QString ToQt(const std::string& s) { return QString::fromStdString(s); }
+inline std::string FromQt(const QString& s) { return s.toStdString(); }
+
+// Keeps a widget's model subscriptions alive exactly as long as the widget.
+class SubscriptionHolder : public QObject {
+    Q_OBJECT
+public:
+    explicit SubscriptionHolder(QObject* owner) : QObject(owner) {}
+    std::vector<Subscription> subscriptions;
+};
+void Keep(QObject* owner, Subscription s);
+
+// Each binding mirrors the model in the widget (blocking the widget's own signals while it
+// does) and turns the user's actions on the widget into the model's setters.
+void BindFlags(QWidget* w, Control& c);
+void Bind(QAbstractButton* w, Button& b);
+void Bind(QLabel* w, Button& label);
+void Bind(QGroupBox* w, Button& frame);
+void Bind(QCheckBox* w, CheckBox& c);
+void Bind(QRadioButton* w, OptionButton& o);
+void Bind(QSlider* w, Slider& s);
+void Bind(QLineEdit* w, TextBox& t);
+
+// Adds a top menu to a menu bar; a top menu without items is a plain command.
+void AddTopMenu(QMenuBar* bar, MenuItem& menu);
+template <class Menus>
+void BuildMenuBar(QMenuBar* bar, const Menus& menus) {
+    for (MenuItem* m : menus) AddTopMenu(bar, *m);
+}
+
+}  // namespace zuk

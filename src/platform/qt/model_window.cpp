@@ -1,0 +1,61 @@
+#include "platform/qt/model_window.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+
+#include "controls/window.h"
+#include "platform/qt/bindings.h"
+#include "platform/qt/twips.h"
+
+namespace zuk {
+
+ModelWindow::ModelWindow(Window& model, QWidget* parent) : QMainWindow(parent), model_(model) {
+    applyModel();
+    Keep(this, model_.observe([this] { applyModel(); }));
+}
+
+// Borders and title bar that the window manager adds around the widget, in pixels.
+QSize ModelWindow::frameExtra() const { return frameGeometry().size() - geometry().size(); }
+
+void ModelWindow::applyModel() {
+    if (applying_) return;
+    applying_ = true;
+    setWindowTitle(ToQt(model_.caption()));
+    const QSize outer(TwipsToPixels(model_.width()), TwipsToPixels(model_.height()));
+    const QSize inner = (outer - frameExtra()).expandedTo(QSize(1, 1));
+    if (size() != inner) resize(inner);
+    const auto state = model_.state();
+    const Qt::WindowStates wanted = state == WindowState::Maximized   ? Qt::WindowMaximized
+                                    : state == WindowState::Minimized ? Qt::WindowMinimized
+                                                                      : Qt::WindowNoState;
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != wanted) setWindowState(wanted);
+    if (isVisible() != model_.visible()) setVisible(model_.visible());
+    applying_ = false;
+}
+
+void ModelWindow::closeEvent(QCloseEvent* event) {
+    if (model_.closed() || model_.requestClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void ModelWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (applying_) return;
+    const QSize outer = event->size() + frameExtra();
+    model_.resize(static_cast<int>(std::lround(PixelsToTwips(outer.width()))),
+                  static_cast<int>(std::lround(PixelsToTwips(outer.height()))));
+}
+
+void ModelWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || applying_) return;
+    const auto s = windowState();
+    model_.setState(s & Qt::WindowMinimized   ? WindowState::Minimized
+                    : s & Qt::WindowMaximized ? WindowState::Maximized
+                                              : WindowState::Normal);
+}
+
+}  // namespace zuk

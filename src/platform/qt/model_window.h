@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace zuk {
+
+class Window;
+
+// A top-level Qt window bound to a Window model: caption, shown state and outer size (twips)
+// follow the model; the close box asks the model, which may cancel; the user's resizing is
+// reported to the model.
+class ModelWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ModelWindow(Window& model, QWidget* parent = nullptr);
+    Window& model() const { return model_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyModel();
+    QSize frameExtra() const;
+
+    Window& model_;
+    bool applying_ = false;
+};
+
+}  // namespace zuk

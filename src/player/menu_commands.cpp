@@ -1,0 +1,78 @@
+#include "player/menu_commands.h"
+
+#include "platform/files.h"
+#include "player/program.h"
+
+namespace zuk {
+namespace {
+
+void SetListShown(Program& p, bool shown) {
+    p.Main.mnuFileListshow.setChecked(shown);
+    p.Main.mnuSetListshow.setChecked(shown);
+}
+
+// mnuFileListshow and mnuSetListshow: one state, two items.
+void ToggleListFromMenu(Program& p, const MenuItem& item) {
+    if (item.checked()) {
+        SetListShown(p, false);
+        p.List.hide();
+        return;
+    }
+    SetListShown(p, true);
+    p.Main.Timer1.setInterval(50);
+    if (p.Main.mnuSetTemae.checked()) p.platform.windowOps.setTopMost(p.List, 1);
+    p.List.show();
+}
+
+void ToggleListFromButton(Program& p) {
+    const bool show = !p.Main.mnuFileListshow.checked();
+    SetListShown(p, show);
+    p.List.setVisible(show);
+}
+
+void ToggleRemote(Program& p) {
+    MainWindow& m = p.Main;
+    m.mnuSetRemote.setChecked(!m.mnuSetRemote.checked());
+    if (!m.mnuSetRemote.checked()) {
+        p.Remote.hide();
+        return;
+    }
+    p.Remote.show();
+    if (m.mnuSetTemae.checked()) p.platform.windowOps.setTopMost(p.Remote, 1);
+}
+
+std::string BindraPath(const Program& p) { return p.folders.app + "bindra"; }
+
+}  // namespace
+
+void mnuFileListshow1(Program& p) {
+    if (p.Main.mnuSetListshow.checked()) {
+        SetListShown(p, true);
+        p.List.show();
+        if (p.Main.mnuSetTemae.checked()) p.platform.windowOps.setTopMost(p.List, 1);
+        return;
+    }
+    SetListShown(p, false);
+    p.List.requestClose();
+}
+
+void WireMenuCommands(Program& p) {
+    MainWindow& m = p.Main;
+    PlayerControl& player = p.platform.player;
+    m.mnuFileEnd.onClick = [&m] { m.requestClose(); };
+    m.mnuFileListshow.onClick = [&p] { ToggleListFromMenu(p, p.Main.mnuFileListshow); };
+    m.mnuSetListshow.onClick = [&p] { ToggleListFromMenu(p, p.Main.mnuSetListshow); };
+    m.Command2.onClick = [&p] { ToggleListFromButton(p); };
+    m.mnuSetRemote.onClick = [&p] { ToggleRemote(p); };
+    m.mnuSet.onOpen = [&p] { p.Main.mnuSetBindra.setEnabled(FileExists(BindraPath(p))); };
+    m.mnuSetBindra.onClick = [&p] { p.platform.shell.startProgram(BindraPath(p)); };
+    m.mnuSetClip.onClick = [&m, &player] {
+        m.mnuSetClip.setChecked(!m.mnuSetClip.checked());
+        player.setShowClipInfo(m.mnuSetClip.checked());
+    };
+    m.mnuSetMute.onClick = [&m] { m.mnuSetMute.setChecked(!m.mnuSetMute.checked()); };
+    m.mnuSetToukei.onClick = [&player] { player.showDialog(1); };
+    m.mnuHelpMedia.onClick = [&player] { player.aboutBox(); };
+}
+
+}  // namespace zuk

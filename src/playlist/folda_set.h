@@ -1,0 +1,9 @@
+#pragma once
+
+namespace zuk {
+
+class Program;
+
+void WireFoldaSet(Program& p);
+
+}  // namespace zuk

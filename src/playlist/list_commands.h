@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zuk {
+
+class Program;
+
+// Shows the entry count in the main window's Label4 ("/" and the count) and resets the list
+// position Text2 to "1" when it is not below the count.
+void ListRefresh(Program& p);
+
+void WireListCommands(Program& p);
+
+}  // namespace zuk

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace zuk {
+
+class Program;
+
+void WireRemoteCommands(Program& p);
+
+}  // namespace zuk
