@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     zuk::QtWindowOps windowOps;
     auto* player = new zuk::MpvPlayer;
     const std::string appFolder = zuk::AppFolder();
-    zuk::Program program({*player, dialogs, shell, windowOps}, {appFolder, zuk::SettingsFolder(appFolder)});
+    zuk::Program program({*player, dialogs, shell, windowOps},
+                         {appFolder, zuk::SettingsFolder(appFolder)});
 
     zuk::MainWindowView mainView(program.Main, player, windowOps);
     zuk::ListWindowView listView(program.List, windowOps);

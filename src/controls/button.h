@@ -6,7 +6,7 @@ namespace zuk {
 
 // A command button; also used for labels and frames that react to clicks.
 class Button : public Control {
-public:
+  public:
     explicit Button(std::string caption = {}) { setCaption(std::move(caption)); }
     Handler onClick;
     void click() const { run(onClick); }

@@ -7,7 +7,7 @@ namespace zuk {
 // A check box with the value 0 (unticked) or 1 (ticked). Changing the value from code runs the
 // click handler exactly as the user's click does, but only when the value actually changes.
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(std::string caption = {}, int value = 0) : value_(value) {
         setCaption(std::move(caption));
     }
@@ -20,7 +20,7 @@ public:
     }
     void toggle() { setValue(ticked() ? 0 : 1); }
 
-private:
+  private:
     int value_;
 };
 

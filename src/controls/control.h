@@ -11,7 +11,7 @@ namespace zuk {
 // What every control has besides its value: flags a view mirrors, and the observers to tell.
 // Setters return early when nothing changes, so views are only told of real changes.
 class Control {
-public:
+  public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -25,9 +25,11 @@ public:
     const std::string& tooltip() const { return tooltip_; }
     void setTooltip(std::string text) { assign(tooltip_, std::move(text)); }
 
-    [[nodiscard]] Subscription observe(std::function<void()> fn) { return observers_.add(std::move(fn)); }
+    [[nodiscard]] Subscription observe(std::function<void()> fn) {
+        return observers_.add(std::move(fn));
+    }
 
-protected:
+  protected:
     ~Control() = default;
     template <class T>
     bool assign(T& field, T value) {
@@ -38,7 +40,7 @@ protected:
     }
     void changed() const { observers_.notify(); }
 
-private:
+  private:
     bool enabled_ = true;
     bool visible_ = true;
     std::string caption_;

@@ -13,7 +13,7 @@ namespace zuk {
 // focus frame, -1 for none). Indices and counts are 16-bit in the original design: a list
 // holds at most kMaxEntries entries, and adds beyond that are refused.
 class ListBox : public Control {
-public:
+  public:
     static constexpr int kMaxEntries = 32767;
 
     // What changed, for views: entries first..last (inclusive) inserted, removed, or their
@@ -60,8 +60,10 @@ public:
         return changes_.add(std::move(fn));
     }
 
-private:
-    void notify(Change::Kind kind, int first, int last) const { changes_.notify({kind, first, last}); }
+  private:
+    void notify(Change::Kind kind, int first, int last) const {
+        changes_.notify({kind, first, last});
+    }
     void clampCurrent();
 
     std::vector<std::string> items_;

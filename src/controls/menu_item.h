@@ -10,7 +10,7 @@ namespace zuk {
 // mark that changes nothing by itself, and sub-items for a top menu. A caption of "-" is a
 // separator. onOpen runs before a top menu drops down.
 class MenuItem : public Control {
-public:
+  public:
     MenuItem(std::string name, std::string caption, char ctrlKey = 0, bool checkable = false)
         : name_(std::move(name)), ctrlKey_(ctrlKey), checkable_(checkable) {
         setCaption(std::move(caption));
@@ -30,7 +30,7 @@ public:
     std::vector<MenuItem*>& items() { return items_; }
     const std::vector<MenuItem*>& items() const { return items_; }
 
-private:
+  private:
     std::string name_;
     char ctrlKey_;
     bool checkable_;

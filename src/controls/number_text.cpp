@@ -6,8 +6,12 @@
 namespace zuk {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of s (sign, digits, point, digits, exponent), 0 if none.
 std::size_t NumberLength(std::string_view s) {

@@ -10,18 +10,18 @@ class OptionButton;
 
 // The option buttons of one container: selecting one deselects the others.
 class OptionGroup {
-public:
+  public:
     void add(OptionButton& b) { members_.push_back(&b); }
     const std::vector<OptionButton*>& members() const { return members_; }
 
-private:
+  private:
     std::vector<OptionButton*> members_;
 };
 
 // Selecting an option (by the user or from code) runs its click handler when it was not
 // selected; deselecting runs nothing.
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(OptionGroup& group, std::string caption, bool selected = false)
         : group_(group), selected_(selected) {
         setCaption(std::move(caption));
@@ -42,7 +42,7 @@ public:
         run(onClick);
     }
 
-private:
+  private:
     OptionGroup& group_;
     bool selected_;
 };

@@ -18,10 +18,11 @@ struct SliderRange {
 // A slider of 32-bit values. Values set from code are clamped to the range, and a change runs
 // the change handler just as dragging the slider does.
 class Slider : public Control {
-public:
+  public:
     using Range = SliderRange;
 
-    explicit Slider(Range range = {}, std::int32_t value = 0) : range_(range), value_(clamp(value)) {}
+    explicit Slider(Range range = {}, std::int32_t value = 0)
+        : range_(range), value_(clamp(value)) {}
     Handler onChange;
     // Mouse button pressed on and released from the slider (the seek bar uses them).
     Handler onMouseDown;
@@ -41,7 +42,7 @@ public:
     void mouseDown() const { run(onMouseDown); }
     void mouseUp() const { run(onMouseUp); }
 
-private:
+  private:
     std::int32_t clamp(std::int32_t v) const { return std::clamp(v, range_.min, range_.max); }
     Range range_;
     std::int32_t value_;

@@ -9,8 +9,9 @@ namespace zuk {
 // A single-line text box. A change of text, typed or set from code, runs the change handler.
 // keyFilter decides whether a typed character reaches the box (true: it does).
 class TextBox : public Control {
-public:
-    explicit TextBox(std::string text = {}, int maxLength = 0) : text_(std::move(text)), maxLength_(maxLength) {}
+  public:
+    explicit TextBox(std::string text = {}, int maxLength = 0)
+        : text_(std::move(text)), maxLength_(maxLength) {}
     Handler onChange;
     Handler onClick;
     std::function<bool(char32_t)> keyFilter;
@@ -23,7 +24,7 @@ public:
     bool acceptsKey(char32_t key) const { return !keyFilter || keyFilter(key); }
     void click() const { run(onClick); }
 
-private:
+  private:
     std::string text_;
     int maxLength_;
 };

@@ -8,7 +8,7 @@ namespace zuk {
 // (a QTimer binding, or a test's virtual clock) fires tick() when the interval has passed.
 // Enabling a timer, or changing its interval, restarts its countdown: observers are told.
 class Timer : public Control {
-public:
+  public:
     Timer(int intervalMs, bool enabled) : interval_(intervalMs) { setEnabled(enabled); }
     Handler onTick;
 
@@ -18,7 +18,7 @@ public:
     void stop() { setEnabled(false); }
     void tick() const { run(onTick); }
 
-private:
+  private:
     int interval_;
 };
 

@@ -12,7 +12,7 @@ enum class WindowState { Normal, Minimized, Maximized };
 // A top-level window model. Sizes are outer sizes in twips (title bar, menu bar and borders
 // included); the view converts. The caption is Control::caption(); visible() is shown/hidden.
 class Window : public Control {
-public:
+  public:
     explicit Window(std::string caption, int widthTwips = 0, int heightTwips = 0)
         : width_(widthTwips), height_(heightTwips) {
         setCaption(std::move(caption));
@@ -55,7 +55,7 @@ public:
     WindowState state() const { return state_; }
     void setState(WindowState s) { assign(state_, s); }
 
-private:
+  private:
     int width_;
     int height_;
     WindowState state_ = WindowState::Normal;

@@ -27,7 +27,7 @@ struct MessageRequest {
 
 // The modal dialogs of the platform.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;

@@ -50,7 +50,8 @@ std::string UserConfigFolder() {
 
 std::string SettingsFolder(const std::string& appFolder) {
     const std::string ini = appFolder + "zuk.ini";
-    if (::access(appFolder.c_str(), W_OK) == 0 || ::access(ini.c_str(), F_OK) == 0) return appFolder;
+    if (::access(appFolder.c_str(), W_OK) == 0 || ::access(ini.c_str(), F_OK) == 0)
+        return appFolder;
     const std::string folder = UserConfigFolder();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);

@@ -10,7 +10,7 @@ namespace zuk {
 // calls under HKEY_CLASSES_ROOT: keys are paths with "\" between names, compared ignoring
 // case; the default value has the empty name; values are texts (REG_SZ).
 class Registry {
-public:
+  public:
     using Key = int;  // an open key; valid keys are > 0
 
     enum class Access { Query, SetValue, CreateSubKey };

@@ -6,7 +6,7 @@ namespace zuk {
 
 // Starting programs and opening addresses through the desktop.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a web address or a "mailto:" target with the desktop's handler.
     virtual void openUrl(const std::string& url) = 0;

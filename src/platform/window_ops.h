@@ -6,7 +6,7 @@ class Window;
 
 // Window-system calls that are not a model's state.
 class WindowOps {
-public:
+  public:
     virtual ~WindowOps() = default;
     // flag 1 puts the window on top of all windows that are not topmost, 0 back to the normal
     // order; both also show it. Any other flag does nothing and gives 0.

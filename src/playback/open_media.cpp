@@ -25,7 +25,9 @@ bool IsListFileName(const std::string& path) {
 
 }  // namespace
 
-void OpenMedia(Program& p, const std::string& path) { p.platform.player.setFileName(path); }
+void OpenMedia(Program& p, const std::string& path) {
+    p.platform.player.setFileName(path);
+}
 
 void CommandOpen(Program& p, const std::string& text) {
     ListBox& list = p.List.List1;

@@ -14,7 +14,8 @@ std::string FormatTenths(int tenths) {
     if (magnitude % 10 == 0) {
         std::snprintf(text, sizeof text, "%s%d", tenths < 0 ? "-" : "", magnitude / 10);
     } else {
-        std::snprintf(text, sizeof text, "%s%d.%d", tenths < 0 ? "-" : "", magnitude / 10, magnitude % 10);
+        std::snprintf(text, sizeof text, "%s%d.%d", tenths < 0 ? "-" : "", magnitude / 10,
+                      magnitude % 10);
     }
     return text;
 }

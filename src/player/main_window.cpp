@@ -22,12 +22,13 @@ MainWindow::MainWindow() : Window("Tavrin MediaPlayer", 2760, 660) {
     Command4.setTooltip("前のファイルへ(ALT+SHIFT+<)");
     Command5.setTooltip("次のファイルへ(ALT+SHIFT+>)");
     Command2.setTooltip("リストの表示・非表示");
-    for (Control* c : std::initializer_list<Control*>{&Command4, &Command5, &Text2, &Label4, &Check2})
+    for (Control* c :
+         std::initializer_list<Control*>{&Command4, &Command5, &Text2, &Label4, &Check2})
         c->setEnabled(false);
 
     mnuFile.items() = {&mnuFileOpen, &mnuLine0, &mnuFileListshow, &mnuLine1, &mnuFileEnd};
     mnuSet.items() = {&mnuSetListshow, &mnuSetRemote, &mnuSetLine2, &mnuSetBindra, &mnuSetLine0,
-                      &mnuSetClip,     &mnuSetMute,   &mnuSetTemae, &mnuSetLine1, &mnuSetToukei};
+                      &mnuSetClip,     &mnuSetMute,   &mnuSetTemae, &mnuSetLine1,  &mnuSetToukei};
     mnuHelp.items() = {&mnuHelpVer, &mnuHelpMedia};
 }
 

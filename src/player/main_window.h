@@ -17,7 +17,7 @@ namespace zuk {
 // The main window "Main": its controls, menus and timers. Behaviour lives in the files of each
 // concern (start-up, opening, sequencing, sound, layout, menus); Program wires them together.
 class MainWindow : public Window {
-public:
+  public:
     MainWindow();
 
     // Frames of the left column; hidden until the first medium opens.
@@ -66,8 +66,8 @@ public:
     Label Label4{"/ 1"};
     Button Command2{"/"};
 
-    Timer Timer1{1000, true};     // synchronisation with the player
-    Timer Timer2{1000, false};    // deferred start of list entry Text2
+    Timer Timer1{1000, true};       // synchronisation with the player
+    Timer Timer2{1000, false};      // deferred start of list entry Text2
     Timer ScreenTime{1500, false};  // re-applies full screen or free size after a start
 
     // Menus, in menu-bar order.

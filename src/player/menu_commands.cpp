@@ -41,7 +41,9 @@ void ToggleRemote(Program& p) {
     if (m.mnuSetTemae.checked()) p.platform.windowOps.setTopMost(p.Remote, 1);
 }
 
-std::string BindraPath(const Program& p) { return p.folders.app + "bindra"; }
+std::string BindraPath(const Program& p) {
+    return p.folders.app + "bindra";
+}
 
 }  // namespace
 

@@ -31,7 +31,7 @@ struct Folders {
 // every control's handler to the procedures of its concern; nothing else happens until
 // Startup.
 class Program {
-public:
+  public:
     Program(Platform platform, Folders folders);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

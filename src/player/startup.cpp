@@ -1,11 +1,11 @@
 #include "player/startup.h"
 
 #include "platform/files.h"
+#include "playback/open_media.h"
+#include "playback/sound_speed.h"
 #include "player/menu_commands.h"
 #include "player/program.h"
 #include "player/settings_file.h"
-#include "playback/open_media.h"
-#include "playback/sound_speed.h"
 #include "playlist/list_commands.h"
 #include "playlist/list_file.h"
 
@@ -17,8 +17,12 @@ const char* const kDefaultFolderAddExtensions[19] = {
 
 namespace {
 
-std::string IniPath(const Program& p) { return p.folders.settings + "zuk.ini"; }
-std::string ZulPath(const Program& p) { return p.folders.settings + "zuk.zul"; }
+std::string IniPath(const Program& p) {
+    return p.folders.settings + "zuk.ini";
+}
+std::string ZulPath(const Program& p) {
+    return p.folders.settings + "zuk.zul";
+}
 
 void LoadDefaultPlaylist(Program& p) {
     if (!FileExists(ZulPath(p))) return;

@@ -11,7 +11,7 @@ namespace zuk {
 // The folder-add settings window "FoldaSet": the extensions a folder add takes, and whether
 // it takes the files of sub-folders too.
 class FoldaSetWindow : public Window {
-public:
+  public:
     FoldaSetWindow() : Window("フォルダ選択の設定", 4815, 3735) {}
 
     Frame Frame1{"サブフォルダの設定"};

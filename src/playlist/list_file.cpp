@@ -6,8 +6,12 @@
 namespace zuk {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Steps over the separator that ended a field: a comma, or one line end (CR LF counts once).
 std::size_t SkipSeparator(std::string_view s, std::size_t i) {

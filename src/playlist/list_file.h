@@ -13,8 +13,8 @@ namespace zuk {
 // quote (the rest up to the next comma or line end is dropped); any other field runs to the
 // next comma or line end. CR LF, a lone LF and a lone CR all end a line; the end of the data
 // ends the last field. Each entry is decoded by DecodeText. At most maxEntries are taken.
-std::vector<std::string> ParseListEntries(std::string_view bytes,
-                                          std::size_t maxEntries = std::numeric_limits<std::size_t>::max());
+std::vector<std::string> ParseListEntries(
+    std::string_view bytes, std::size_t maxEntries = std::numeric_limits<std::size_t>::max());
 
 struct ListFileRead {
     std::vector<std::string> entries;

@@ -5,7 +5,8 @@ namespace zuk {
 ListWindow::ListWindow() : Window("Tavrin MediaPlayer - List", 5805, 6090) {
     List2.setVisible(false);
     mnuAdd.items() = {&mnuAddFile, &mnuAddFolda, &mnuAddFoldaSet};
-    mnuDelete.items() = {&mnuDeleteSelected, &mnuDeleteUnselected, &mnuDeleteAll, &mnuDeleteDeadfile};
+    mnuDelete.items() = {&mnuDeleteSelected, &mnuDeleteUnselected, &mnuDeleteAll,
+                         &mnuDeleteDeadfile};
     mnuSelect.items() = {&mnuSelectAll, &mnuSelectChange, &mnuSelectUnselect};
     mnuList.items() = {&mnuListNew, &mnuListLoad, &mnuListSave};
 }

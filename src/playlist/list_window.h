@@ -12,7 +12,7 @@ namespace zuk {
 
 // The playlist window "List": the list box List1 is the playlist itself.
 class ListWindow : public Window {
-public:
+  public:
     ListWindow();
 
     ListBox List1;

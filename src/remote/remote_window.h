@@ -13,7 +13,7 @@ namespace zuk {
 // The remote window "Remote": eight skip buttons whose captions are their steps in seconds,
 // and the section play controls.
 class RemoteWindow : public Window {
-public:
+  public:
     RemoteWindow();
 
     Frame Frame1{"早送り・巻戻し(秒)"};

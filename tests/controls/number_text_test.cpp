@@ -14,9 +14,9 @@ TEST(NumberText, ReadsTheLeadingNumberWithAPoint) {
         double value;
         bool whole;
     } cases[] = {
-        {"12", 12, true},   {" 2.5 ", 2.5, true}, {"-30", -30, true}, {"+5", 5, true},
-        {"1e3", 1000, true}, {"3abc", 3, false}, {"abc", 0, false},  {"", 0, false},
-        {".5", 0.5, true},  {"1.2.3", 1.2, false}, {"-", 0, false}, {"1,5", 1, false},
+        {"12", 12, true},    {" 2.5 ", 2.5, true},  {"-30", -30, true}, {"+5", 5, true},
+        {"1e3", 1000, true}, {"3abc", 3, false},    {"abc", 0, false},  {"", 0, false},
+        {".5", 0.5, true},   {"1.2.3", 1.2, false}, {"-", 0, false},    {"1,5", 1, false},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;

@@ -63,8 +63,12 @@ void FakePlayer::stop() {
     if (state != PlayState::Closed) state = PlayState::Stopped;
     position = 0;
 }
-void FakePlayer::showDialog(int which) { record(Call("showDialog", which)); }
-void FakePlayer::aboutBox() { record("aboutBox"); }
+void FakePlayer::showDialog(int which) {
+    record(Call("showDialog", which));
+}
+void FakePlayer::aboutBox() {
+    record("aboutBox");
+}
 void FakePlayer::setTop(double twips) {
     record(Call("setTop", twips));
     topTwips = twips;

@@ -10,7 +10,7 @@ namespace zuk::test {
 // A scriptable player control: it keeps what it is given, logs every call in order, and lets
 // a test set what it reports (position, duration, state) and raise its events.
 class FakePlayer : public PlayerControl {
-public:
+  public:
     // Every call, as "name" or "name value", in order.
     std::vector<std::string> log;
 
@@ -71,7 +71,7 @@ public:
     // Calls whose log entry starts with prefix.
     std::vector<std::string> calls(const std::string& prefix) const;
 
-private:
+  private:
     void record(std::string call) { log.push_back(std::move(call)); }
 };
 

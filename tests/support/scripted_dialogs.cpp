@@ -32,7 +32,8 @@ std::optional<std::string> ScriptedDialogs::browseFolder(const std::string& titl
 
 MessageResult ScriptedDialogs::messageBox(const MessageRequest& r) {
     messages.push_back(r);
-    const MessageResult cancel = r.buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+    const MessageResult cancel =
+        r.buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
     return Next(messageAnswers, cancel);
 }
 

@@ -14,7 +14,7 @@ namespace zuk::test {
 // Dialogs that answer from queues the test fills, and remember what they were asked.
 // An empty queue answers as Cancel (or No, or an empty text).
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
     std::deque<MessageResult> messageAnswers;
@@ -38,7 +38,7 @@ public:
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     std::vector<std::string> urls;
     std::vector<std::string> started;
     bool startSucceeds = true;
@@ -50,7 +50,7 @@ public:
 };
 
 class FakeWindowOps : public WindowOps {
-public:
+  public:
     struct TopMost {
         const Window* window;
         int flag;

@@ -7,7 +7,7 @@ namespace zuk::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     // The bytes of name, or "<missing>".
     std::string read(std::string_view name) const;
 
-private:
+  private:
     std::string path_;
 };
 

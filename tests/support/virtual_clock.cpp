@@ -1,10 +1,10 @@
 #include "support/virtual_clock.h"
 
-
 namespace zuk::test {
 
 void VirtualClock::add(Timer& timer) {
-    Entry& e = entries_.emplace_back(Entry{&timer, timer.enabled(), timer.interval(), now_ + timer.interval(), {}});
+    Entry& e = entries_.emplace_back(
+        Entry{&timer, timer.enabled(), timer.interval(), now_ + timer.interval(), {}});
     e.watch = timer.observe([this, &e] { resync(e); });
 }
 
@@ -21,7 +21,8 @@ void VirtualClock::advance(std::int64_t ms) {
     for (;;) {
         Entry* next = nullptr;
         for (Entry& e : entries_)
-            if (e.enabled && e.interval > 0 && e.due <= target && (!next || e.due < next->due)) next = &e;
+            if (e.enabled && e.interval > 0 && e.due <= target && (!next || e.due < next->due))
+                next = &e;
         if (!next) break;
         now_ = next->due;
         next->due = now_ + next->interval;

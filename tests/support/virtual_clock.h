@@ -12,13 +12,13 @@ namespace zuk::test {
 // due at the same moment in the order they were added). Enabling a timer or changing its
 // interval restarts its count from the current virtual time, as a real timer does.
 class VirtualClock {
-public:
+  public:
     void add(Timer& timer);
     // Moves time forward by ms, firing ticks on the way.
     void advance(std::int64_t ms);
     std::int64_t now() const { return now_; }
 
-private:
+  private:
     struct Entry {
         Timer* timer;
         bool enabled;

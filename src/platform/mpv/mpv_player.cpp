@@ -10,11 +10,23 @@ MpvPlayer::MpvPlayer(QWidget* parent) : QWidget(parent) {
     QWidget::setVisible(false);
 }
 
-double MpvPlayer::top() const { return PixelsToTwips(y()); }
-void MpvPlayer::setTop(double twips) { move(x(), TwipsToPixels(twips)); }
-double MpvPlayer::width() const { return PixelsToTwips(QWidget::width()); }
-void MpvPlayer::setWidth(double twips) { resize(TwipsToPixels(twips), QWidget::height()); }
-double MpvPlayer::height() const { return PixelsToTwips(QWidget::height()); }
-void MpvPlayer::setHeight(double twips) { resize(QWidget::width(), TwipsToPixels(twips)); }
+double MpvPlayer::top() const {
+    return PixelsToTwips(y());
+}
+void MpvPlayer::setTop(double twips) {
+    move(x(), TwipsToPixels(twips));
+}
+double MpvPlayer::width() const {
+    return PixelsToTwips(QWidget::width());
+}
+void MpvPlayer::setWidth(double twips) {
+    resize(TwipsToPixels(twips), QWidget::height());
+}
+double MpvPlayer::height() const {
+    return PixelsToTwips(QWidget::height());
+}
+void MpvPlayer::setHeight(double twips) {
+    resize(QWidget::width(), TwipsToPixels(twips));
+}
 
 }  // namespace zuk

@@ -11,7 +11,7 @@ namespace zuk {
 // keeps the values it is given; playback on libmpv comes next.
 class MpvPlayer : public QWidget, public PlayerControl {
     Q_OBJECT
-public:
+  public:
     explicit MpvPlayer(QWidget* parent = nullptr);
 
     void setEventSink(PlayerEvents* sink) override { sink_ = sink; }
@@ -44,7 +44,7 @@ public:
     bool visible() const override { return isVisibleTo(parentWidget()); }
     void setVisible(bool on) override { QWidget::setVisible(on); }
 
-private:
+  private:
     PlayerEvents* sink_ = nullptr;
     std::string fileName_;
     int displaySize_ = DisplaySize::Own;

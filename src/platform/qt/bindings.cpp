@@ -27,16 +27,16 @@ namespace {
 
 // Runs fn on the given event type of a widget (clicks on labels, typed characters).
 class EventHook : public QObject {
-public:
+  public:
     EventHook(QObject* target, QEvent::Type type, std::function<bool(QEvent*)> fn)
         : QObject(target), type_(type), fn_(std::move(fn)) {
         target->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override { return e->type() == type_ && fn_(e); }
 
-private:
+  private:
     QEvent::Type type_;
     std::function<bool(QEvent*)> fn_;
 };
@@ -67,19 +67,22 @@ void BindFlags(QWidget* w, Control& c) {
     Mirror(w, c, [](QWidget* widget, Control& m) {
         widget->setEnabled(m.enabled());
         widget->setToolTip(ToQt(m.tooltip()));
-        if (widget->isVisibleTo(widget->parentWidget()) != m.visible()) widget->setVisible(m.visible());
+        if (widget->isVisibleTo(widget->parentWidget()) != m.visible())
+            widget->setVisible(m.visible());
     });
 }
 
 void Bind(QAbstractButton* w, Button& b) {
     BindFlags(w, b);
-    MirrorCaption(w, b, [](QWidget* x, const QString& t) { static_cast<QAbstractButton*>(x)->setText(t); });
+    MirrorCaption(
+        w, b, [](QWidget* x, const QString& t) { static_cast<QAbstractButton*>(x)->setText(t); });
     QObject::connect(w, &QAbstractButton::clicked, w, [&b] { b.click(); });
 }
 
 void Bind(QLabel* w, Button& label) {
     BindFlags(w, label);
-    MirrorCaption(w, label, [](QWidget* x, const QString& t) { static_cast<QLabel*>(x)->setText(t); });
+    MirrorCaption(w, label,
+                  [](QWidget* x, const QString& t) { static_cast<QLabel*>(x)->setText(t); });
     new EventHook(w, QEvent::MouseButtonRelease, [&label](QEvent*) {
         label.click();
         return false;
@@ -88,12 +91,14 @@ void Bind(QLabel* w, Button& label) {
 
 void Bind(QGroupBox* w, Button& frame) {
     BindFlags(w, frame);
-    MirrorCaption(w, frame, [](QWidget* x, const QString& t) { static_cast<QGroupBox*>(x)->setTitle(t); });
+    MirrorCaption(w, frame,
+                  [](QWidget* x, const QString& t) { static_cast<QGroupBox*>(x)->setTitle(t); });
 }
 
 void Bind(QCheckBox* w, CheckBox& c) {
     BindFlags(w, c);
-    MirrorCaption(w, c, [](QWidget* x, const QString& t) { static_cast<QCheckBox*>(x)->setText(t); });
+    MirrorCaption(w, c,
+                  [](QWidget* x, const QString& t) { static_cast<QCheckBox*>(x)->setText(t); });
     Mirror(w, c, [](QCheckBox* x, CheckBox& m) { x->setChecked(m.ticked()); });
     QObject::connect(w, &QCheckBox::toggled, w, [&c](bool on) { c.setValue(on ? 1 : 0); });
 }
@@ -102,7 +107,8 @@ void Bind(QRadioButton* w, OptionButton& o) {
     BindFlags(w, o);
     // The model keeps the group exclusive; Qt's own exclusivity would fight it.
     w->setAutoExclusive(false);
-    MirrorCaption(w, o, [](QWidget* x, const QString& t) { static_cast<QRadioButton*>(x)->setText(t); });
+    MirrorCaption(w, o,
+                  [](QWidget* x, const QString& t) { static_cast<QRadioButton*>(x)->setText(t); });
     Mirror(w, o, [](QRadioButton* x, OptionButton& m) { x->setChecked(m.value()); });
     QObject::connect(w, &QRadioButton::clicked, w, [w, &o] {
         o.setValue(true);
@@ -132,7 +138,8 @@ void Bind(QLineEdit* w, TextBox& t) {
     Mirror(w, t, [](QLineEdit* x, TextBox& m) {
         if (x->text() != ToQt(m.text())) x->setText(ToQt(m.text()));
     });
-    QObject::connect(w, &QLineEdit::textEdited, w, [&t](const QString& text) { t.setText(FromQt(text)); });
+    QObject::connect(w, &QLineEdit::textEdited, w,
+                     [&t](const QString& text) { t.setText(FromQt(text)); });
     new EventHook(w, QEvent::KeyPress, [&t](QEvent* e) {
         const QString typed = static_cast<QKeyEvent*>(e)->text();
         if (typed.isEmpty() || typed.at(0) == QChar('\x7f')) return false;  // navigation keys
@@ -160,7 +167,8 @@ void AddTopMenu(QMenuBar* bar, MenuItem& menu) {
         }
         QAction* action = qmenu->addAction(ToQt(item->caption()));
         action->setObjectName(ToQt(item->name()));
-        if (item->ctrlKey() != 0) action->setShortcut(QKeySequence(QString("Ctrl+%1").arg(QChar(item->ctrlKey()))));
+        if (item->ctrlKey() != 0)
+            action->setShortcut(QKeySequence(QString("Ctrl+%1").arg(QChar(item->ctrlKey()))));
         action->setCheckable(item->checkable());
         auto update = [action, item] {
             action->setChecked(item->checked());

@@ -27,13 +27,17 @@ class OptionButton;
 class Slider;
 class TextBox;
 
-inline QString ToQt(const std::string& s) { return QString::fromStdString(s); }
-inline std::string FromQt(const QString& s) { return s.toStdString(); }
+inline QString ToQt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string FromQt(const QString& s) {
+    return s.toStdString();
+}
 
 // Keeps a widget's model subscriptions alive exactly as long as the widget.
 class SubscriptionHolder : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SubscriptionHolder(QObject* owner) : QObject(owner) {}
     std::vector<Subscription> subscriptions;
 };

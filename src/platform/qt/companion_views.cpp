@@ -15,7 +15,8 @@ ListWindowView::ListWindowView(ListWindow& model, QtWindowOps& windowOps) : Mode
     BuildMenuBar(menuBar(), model.menuBar);
 }
 
-RemoteWindowView::RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps) : ModelWindow(model) {
+RemoteWindowView::RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps)
+    : ModelWindow(model) {
     windowOps.registerWindow(model, this);
 }
 

@@ -12,21 +12,21 @@ class RemoteWindow;
 // The playlist window.
 class ListWindowView : public ModelWindow {
     Q_OBJECT
-public:
+  public:
     ListWindowView(ListWindow& model, QtWindowOps& windowOps);
 };
 
 // The remote window.
 class RemoteWindowView : public ModelWindow {
     Q_OBJECT
-public:
+  public:
     RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps);
 };
 
 // The folder-add settings window.
 class FoldaSetWindowView : public ModelWindow {
     Q_OBJECT
-public:
+  public:
     FoldaSetWindowView(FoldaSetWindow& model, QtWindowOps& windowOps);
 };
 

@@ -18,8 +18,8 @@ struct FramePlace {
 
 // The fixed column of groups on the left; none moves when the window is resized.
 constexpr FramePlace kFrames[] = {
-    {&MainWindow::Frame1, 0, 0, 1455, 1000},    {&MainWindow::Frame2, 0, 1000, 1455, 1000},
-    {&MainWindow::Frame3, 0, 2000, 1455, 915},  {&MainWindow::Frame5, 0, 2900, 1455, 1335},
+    {&MainWindow::Frame1, 0, 0, 1455, 1000},   {&MainWindow::Frame2, 0, 1000, 1455, 1000},
+    {&MainWindow::Frame3, 0, 2000, 1455, 915}, {&MainWindow::Frame5, 0, 2900, 1455, 1335},
     {&MainWindow::Frame4, 0, 4200, 1455, 900},
 };
 

@@ -11,7 +11,7 @@ class QtWindowOps;
 // control (a widget of its own) to their right.
 class MainWindowView : public ModelWindow {
     Q_OBJECT
-public:
+  public:
     MainWindowView(MainWindow& model, QWidget* player, QtWindowOps& windowOps);
 };
 

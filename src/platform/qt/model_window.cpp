@@ -15,7 +15,9 @@ ModelWindow::ModelWindow(Window& model, QWidget* parent) : QMainWindow(parent), 
 }
 
 // Borders and title bar that the window manager adds around the widget, in pixels.
-QSize ModelWindow::frameExtra() const { return frameGeometry().size() - geometry().size(); }
+QSize ModelWindow::frameExtra() const {
+    return frameGeometry().size() - geometry().size();
+}
 
 void ModelWindow::applyModel() {
     if (applying_) return;
@@ -28,7 +30,8 @@ void ModelWindow::applyModel() {
     const Qt::WindowStates wanted = state == WindowState::Maximized   ? Qt::WindowMaximized
                                     : state == WindowState::Minimized ? Qt::WindowMinimized
                                                                       : Qt::WindowNoState;
-    if ((windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != wanted) setWindowState(wanted);
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != wanted)
+        setWindowState(wanted);
     if (isVisible() != model_.visible()) setVisible(model_.visible());
     applying_ = false;
 }

@@ -11,16 +11,16 @@ class Window;
 // reported to the model.
 class ModelWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit ModelWindow(Window& model, QWidget* parent = nullptr);
     Window& model() const { return model_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void applyModel();
     QSize frameExtra() const;
 

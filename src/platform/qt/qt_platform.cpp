@@ -16,10 +16,12 @@
 namespace zuk {
 namespace {
 
-std::optional<std::string> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
+                                         QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), ToQt(request.title));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     // The save dialog never asks before replacing, and no extension is added to a typed name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = ToQtFilters(request.filter);
@@ -52,7 +54,8 @@ std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& request)
 }
 
 std::optional<std::string> QtDialogs::browseFolder(const std::string& title) {
-    const QString dir = QFileDialog::getExistingDirectory(QApplication::activeWindow(), ToQt(title));
+    const QString dir =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), ToQt(title));
     if (dir.isEmpty()) return std::nullopt;
     return FromQt(dir);
 }
@@ -63,14 +66,22 @@ MessageResult QtDialogs::messageBox(const MessageRequest& request) {
     box.setWindowTitle(ToQt(request.title));
     box.setWindowModality(Qt::ApplicationModal);
     switch (request.icon) {
-        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageIcon::None: break;
+        case MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MessageIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::None:
+            break;
     }
     if (request.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes : QMessageBox::No);
+        box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
+                                                                         : QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -81,14 +92,19 @@ MessageResult QtDialogs::messageBox(const MessageRequest& request) {
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), ToQt(title), ToQt(prompt),
-                                               QLineEdit::Normal, ToQt(defaultText), &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), ToQt(title), ToQt(prompt),
+                              QLineEdit::Normal, ToQt(defaultText), &ok);
     return ok ? FromQt(text) : std::string();
 }
 
-void QtShell::openUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(ToQt(url))); }
+void QtShell::openUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(ToQt(url)));
+}
 
-bool QtShell::startProgram(const std::string& path) { return QProcess::startDetached(ToQt(path), {}); }
+bool QtShell::startProgram(const std::string& path) {
+    return QProcess::startDetached(ToQt(path), {});
+}
 
 int QtWindowOps::setTopMost(Window& window, int flag) {
     if (flag != 0 && flag != 1) return 0;

@@ -14,7 +14,7 @@ namespace zuk {
 
 // Dialogs of the platform on Qt's file dialogs and message boxes.
 class QtDialogs : public Dialogs {
-public:
+  public:
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<std::string> browseFolder(const std::string& title) override;
@@ -24,19 +24,19 @@ public:
 };
 
 class QtShell : public Shell {
-public:
+  public:
     void openUrl(const std::string& url) override;
     bool startProgram(const std::string& path) override;
 };
 
 // Window calls on the Qt windows that views register for their models.
 class QtWindowOps : public WindowOps {
-public:
+  public:
     void registerWindow(Window& model, QWidget* widget) { windows_[&model] = widget; }
     int setTopMost(Window& window, int flag) override;
     bool shiftKeyDown() const override;
 
-private:
+  private:
     std::unordered_map<const Window*, QWidget*> windows_;
 };
 

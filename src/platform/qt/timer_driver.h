@@ -9,10 +9,10 @@ class Timer;
 
 // Runs a Timer model on a QTimer: enabling it or changing its interval restarts the count.
 class TimerDriver : public QObject {
-public:
+  public:
     TimerDriver(Timer& model, QObject* parent);
 
-private:
+  private:
     void apply();
     Timer& model_;
     QTimer timer_;

@@ -12,7 +12,11 @@ inline double LogicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
-inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips * LogicalDpi() / 1440.0)); }
-inline double PixelsToTwips(int pixels) { return pixels * 1440.0 / LogicalDpi(); }
+inline int TwipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips * LogicalDpi() / 1440.0));
+}
+inline double PixelsToTwips(int pixels) {
+    return pixels * 1440.0 / LogicalDpi();
+}
 
 }  // namespace zuk
