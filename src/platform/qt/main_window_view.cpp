@@ -32,6 +32,7 @@ QRect TwipsRect(int left, int top, int width, int height) {
 MainWindowView::MainWindowView(MainWindow& model, QWidget* player, QtWindowOps& windowOps)
     : ModelWindow(model) {
     windowOps.registerWindow(model, this);
+    centreWhenFirstShown();
     BuildMenuBar(menuBar(), model.menuBar);
     auto* client = new QWidget(this);
     setCentralWidget(client);

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QResizeEvent>
+#include <QScreen>
+#include <utility>
 
 #include "controls/window.h"
 #include "platform/qt/bindings.h"
@@ -32,7 +34,13 @@ void ModelWindow::applyModel() {
                                                                       : Qt::WindowNoState;
     if ((windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != wanted)
         setWindowState(wanted);
-    if (isVisible() != model_.visible()) setVisible(model_.visible());
+    if (model_.closed()) {
+        // A close from code: close the Qt window too, so that the application ends with its
+        // last window as it does after the close box.
+        close();
+    } else if (isVisible() != model_.visible()) {
+        setVisible(model_.visible());
+    }
     applying_ = false;
 }
 
@@ -59,6 +67,16 @@ void ModelWindow::changeEvent(QEvent* event) {
     model_.setState(s & Qt::WindowMinimized   ? WindowState::Minimized
                     : s & Qt::WindowMaximized ? WindowState::Maximized
                                               : WindowState::Normal);
+}
+
+void ModelWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!std::exchange(centre_, false)) return;
+    const QScreen* s = screen();
+    if (!s) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 }  // namespace zuk

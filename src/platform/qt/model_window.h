@@ -14,11 +14,14 @@ class ModelWindow : public QMainWindow {
   public:
     explicit ModelWindow(Window& model, QWidget* parent = nullptr);
     Window& model() const { return model_; }
+    // The window opens centred on the screen the first time it is shown.
+    void centreWhenFirstShown() { centre_ = true; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void applyModel();
@@ -26,6 +29,7 @@ class ModelWindow : public QMainWindow {
 
     Window& model_;
     bool applying_ = false;
+    bool centre_ = false;
 };
 
 }  // namespace zuk

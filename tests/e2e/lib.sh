@@ -1,0 +1,54 @@
+# Helpers for the end-to-end scripts: start a program from a copy in a folder, find its window,
+# act on it with xdotool, end it. Needs DISPLAY (./test.sh runs ctest under Xvfb).
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# expect_file FILE EXPECTED_BYTES MESSAGE
+expect_file() {
+  local actual
+  actual=$(od -An -c "$1" 2>/dev/null || echo "<missing>")
+  local expected
+  expected=$(printf '%b' "$2" | od -An -c)
+  [ "$actual" = "$expected" ] || fail "$3: $1 holds [$actual], expected [$expected]"
+}
+
+# wait_window NAME_REGEX: prints the id of the first visible window whose name matches.
+wait_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_exit PID [SECONDS]: waits for the process to end (default 20 s); gives its exit status.
+wait_exit() {
+  for _ in $(seq $(( ${2:-20} * 10 ))); do
+    kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+    sleep 0.1
+  done
+  return 124
+}
+
+# press_until_exit PID WINDOW KEYS: focuses the window and presses the keys until the process
+# ends (a window that has just appeared may not take keys yet); fails after 20 s.
+press_until_exit() {
+  local status
+  for _ in $(seq 10); do
+    focus "$2"
+    xdotool key "$3"
+    wait_exit "$1" 2 && return 0
+    status=$?
+    [ "$status" = 124 ] || return "$status"
+  done
+  kill -9 "$1" 2>/dev/null
+  fail "process $1 did not end"
+}
+
+# focus WINDOW: gives the window the keyboard focus (no window manager runs under Xvfb).
+focus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
+}
