@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -95,12 +94,13 @@ void Bind(QGroupBox* w, Button& frame) {
                   [](QWidget* x, const QString& t) { static_cast<QGroupBox*>(x)->setTitle(t); });
 }
 
-void Bind(QCheckBox* w, CheckBox& c) {
+void Bind(QAbstractButton* w, CheckBox& c) {
     BindFlags(w, c);
-    MirrorCaption(w, c,
-                  [](QWidget* x, const QString& t) { static_cast<QCheckBox*>(x)->setText(t); });
-    Mirror(w, c, [](QCheckBox* x, CheckBox& m) { x->setChecked(m.ticked()); });
-    QObject::connect(w, &QCheckBox::toggled, w, [&c](bool on) { c.setValue(on ? 1 : 0); });
+    w->setCheckable(true);
+    MirrorCaption(
+        w, c, [](QWidget* x, const QString& t) { static_cast<QAbstractButton*>(x)->setText(t); });
+    Mirror(w, c, [](QAbstractButton* x, CheckBox& m) { x->setChecked(m.ticked()); });
+    QObject::connect(w, &QAbstractButton::toggled, w, [&c](bool on) { c.setValue(on ? 1 : 0); });
 }
 
 void Bind(QRadioButton* w, OptionButton& o) {
@@ -187,3 +187,7 @@ void AddTopMenu(QMenuBar* bar, MenuItem& menu) {
 }
 
 }  // namespace zuk
+
+// Compiled here rather than in the library's bundle of generated code, so that a program using
+// only the bindings (bindra) does not pull in every other view's meta-object with it.
+#include "moc_bindings.cpp"

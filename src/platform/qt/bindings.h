@@ -8,7 +8,6 @@
 #include "controls/observers.h"
 
 class QAbstractButton;
-class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,7 +48,8 @@ void BindFlags(QWidget* w, Control& c);
 void Bind(QAbstractButton* w, Button& b);
 void Bind(QLabel* w, Button& label);
 void Bind(QGroupBox* w, Button& frame);
-void Bind(QCheckBox* w, CheckBox& c);
+// A check box, or a push button that stays pressed in while the box is ticked.
+void Bind(QAbstractButton* w, CheckBox& c);
 void Bind(QRadioButton* w, OptionButton& o);
 void Bind(QSlider* w, Slider& s);
 void Bind(QLineEdit* w, TextBox& t);
