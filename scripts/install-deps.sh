@@ -11,6 +11,8 @@ packages=(
   libmpv-dev libgtest-dev libgmock-dev libbenchmark-dev
   # running and testing under a virtual display
   xvfb xauth xdotool x11-utils imagemagick fonts-noto-cjk libgl1-mesa-dri
+  # the system's table of file types (/etc/mime.types), which bindra links from
+  media-types
   # test media, the reference player for benchmarks, timing
   ffmpeg mpv hyperfine
 )

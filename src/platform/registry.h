@@ -8,7 +8,9 @@ namespace zuk {
 
 // The per-user class registry (file associations), with the semantics of the Win32 registry
 // calls under HKEY_CLASSES_ROOT: keys are paths with "\" between names, compared ignoring
-// case; the default value has the empty name; values are texts (REG_SZ).
+// case; the default value has the empty name; values are texts (REG_SZ). A key's handle can do
+// what its access names: read values (Query), set values (SetValue), nothing else
+// (CreateSubKey), as a Win32 handle without the right access gets ERROR_ACCESS_DENIED.
 class Registry {
   public:
     using Key = int;  // an open key; valid keys are > 0
