@@ -28,8 +28,9 @@ struct Fixture {
     std::vector<zuk::ExtensionChoice> all;
 
     Fixture() {
-        char name[] = "/tmp/zuk-bench-XXXXXX";
-        folder = ::mkdtemp(name);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zuk-bench-XXXXXX").string();
+        folder = ::mkdtemp(pattern.data());
         file = folder + "/classes.reg";
         for (const char* e : kExtensions) {
             all.push_back({e, true});

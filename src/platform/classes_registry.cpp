@@ -17,9 +17,10 @@ const std::string* ClassesRegistry::systemType(const RegistryTree& tree,
 }
 
 void ClassesRegistry::copySystemKey(RegistryTree& tree, const std::string& path) const {
-    if (const std::string* type = systemType(tree, path)) {
-        tree.createKey(path);
-        tree.setValue(path, "", *type);
+    const std::string top = path.substr(0, path.find('\\'));
+    if (const std::string* type = systemType(tree, top)) {
+        tree.createKey(top);
+        tree.setValue(top, "", *type);
     }
 }
 
@@ -45,8 +46,11 @@ std::optional<Registry::Key> ClassesRegistry::createKey(const std::string& path,
     if (!tree || !RegistryTree::ValidPath(path)) return std::nullopt;
     // An existing key is only opened, so that nothing is written.
     const bool exists = tree->hasKey(path) || systemType(*tree, path);
-    if (!exists && !store_.write([&path](RegistryTree& t) { return t.createKey(path); }))
-        return std::nullopt;
+    const auto create = [this, &path](RegistryTree& t) {
+        copySystemKey(t, path);  // a key below a system-side extension key keeps its type
+        return t.createKey(path);
+    };
+    if (!exists && !store_.write(create)) return std::nullopt;
     return open(path, access);
 }
 

@@ -54,7 +54,8 @@ class ClassesRegistry : public Registry {
 
     // The system's file type when path is an extension key that the user's tree lacks.
     const std::string* systemType(const RegistryTree& tree, const std::string& path) const;
-    // Copies a key that exists only on the system's side into the user's tree.
+    // Copies the extension key that path lies in into the user's tree when it exists only on
+    // the system's side, before a write there hides the system's type.
     void copySystemKey(RegistryTree& tree, const std::string& path) const;
     Key open(const std::string& path, Access access);
     const Handle* handle(Key key, Access needed) const;

@@ -100,6 +100,11 @@ TEST(ClassesRegistry, SystemFileTypesShowAsExtensionKeysUntilTheFirstWriteCopies
     EXPECT_TRUE(Set(r, ".Mp3", "korvane.bak", "audio/mpeg"));
     EXPECT_EQ(store.text(".mp3"), "audio/mpeg");
     EXPECT_EQ(store.text(".mp3", "korvane.bak"), "audio/mpeg");
+    // A key made below a system-side extension key does not hide the extension's type.
+    ClassesRegistry withWma(store, {{".wma", "audio/x-ms-wma"}});
+    EXPECT_TRUE(withWma.createKey(".WMA\\ShellEx", Access::CreateSubKey));
+    EXPECT_EQ(store.text(".wma"), "audio/x-ms-wma");
+    EXPECT_TRUE(store.tree.hasKey(".wma\\shellex"));
 }
 
 TEST(RegistryText, WritesReadableRegedit4TextInTreeOrder) {
