@@ -44,7 +44,7 @@ void Form1::Kakunin() {
 void Form1::apply() {
     std::vector<ExtensionChoice> choices;
     for (const CheckBox* toggle : toggles) choices.push_back({toggle->caption(), toggle->ticked()});
-    // A failed start keeps the window open, so the user can try again or cancel.
+    // When the file type's keys cannot be made the window stays open: try again or cancel.
     if (ApplyAssociations(registry_, folder_, choices)) requestClose();
 }
 

@@ -41,8 +41,6 @@ class Form1 : public Window {
     // Presses the toggle of every extension whose file type is the player's.
     void Kakunin();
 
-    const std::string& folder() const { return folder_; }
-
   private:
     void apply();
 

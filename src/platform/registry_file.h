@@ -26,8 +26,6 @@ class RegistryFile : public RegistryStore {
     const RegistryTree* read() override;
     bool write(const Change& change) override;
 
-    const std::string& path() const { return path_; }
-
   private:
     // What identifies one version of the file: the rename of every save gives a new inode.
     struct Stamp {
