@@ -15,6 +15,8 @@ packages=(
   media-types
   # test media, the reference player for benchmarks, timing
   ffmpeg mpv hyperfine
+  # remaking the tagged media fixtures of tests/playback
+  lame id3tool
 )
 
 missing=()
