@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything with AddressSanitizer and UBSan, and runs every
-# test; tests that need a display run on a virtual X display.
+# test; tests that need a display run on a virtual X display. Then fuzzes each parser briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -13,3 +13,5 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_sup
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 unset DISPLAY WAYLAND_DISPLAY
 ./scripts/with-display.sh ctest --test-dir build/asan --output-on-failure -j2 "$@"
+# A few seconds of each fuzz target (a clang build of its own, in build/fuzz).
+./fuzz/run.sh 5
