@@ -8,6 +8,7 @@
 #include <ostream>
 #include <vector>
 
+#include "support/media_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zuk {
@@ -20,6 +21,14 @@ void PrintTo(const MediaInfo& info, std::ostream* os) {
 namespace {
 
 using namespace std::string_literals;
+using test::EndForInfo;
+using test::Entry;
+using test::Id3v1;
+using test::Info;
+using test::Le32;
+using test::Mp3;
+using test::Riff;
+using test::Wave;
 
 struct Case {
     std::string name;
@@ -27,63 +36,11 @@ struct Case {
     MediaInfo expected;
 };
 
-// --- byte builders -----------------------------------------------------------------------
-
-std::string Le32(std::uint32_t v) {
-    std::string s(4, '\0');
-    for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(v >> (8 * i));
-    return s;
-}
-
 void PutLe32(std::string& bytes, std::size_t offset, std::uint32_t v) {
     bytes.replace(offset, 4, Le32(v));
 }
 
-std::string Entry(std::string_view id, std::string_view text) {
-    return std::string(id) + Le32(static_cast<std::uint32_t>(text.size())) + std::string(text);
-}
-
-std::string Info(std::string_view entries) {
-    return "LIST" + Le32(static_cast<std::uint32_t>(4 + entries.size())) + "INFO" +
-           std::string(entries);
-}
-
-// Ends a RIFF file so that its byte 136 before the end is an "I", which is what sends a file
-// to the INFO search: a software entry whose text fills the rest, then `last`.
-std::string EndForInfo(std::string_view last = {}) {
-    return Entry("ISFT", std::string(128 - last.size(), '\0')) + std::string(last);
-}
-
-std::string Riff(std::string_view form, std::string_view body) {
-    return "RIFF" + Le32(static_cast<std::uint32_t>(4 + body.size())) + std::string(form) +
-           std::string(body);
-}
-
-// "fmt " at 12, the data tag at 36, its size at 40, 16 bytes of audio, then `after` from 60.
-constexpr std::size_t kDataSizeOffset = 40;
-std::string Wave(std::string_view after, std::string_view dataTag = "data") {
-    return Riff("WAVE", Entry("fmt ", std::string(16, '\x01')) + std::string(dataTag) + Le32(16) +
-                            std::string(16, '\x80') + std::string(after));
-}
-
-std::string Field(std::string_view text, char pad = '\0') {
-    std::string field(text);
-    field.resize(30, pad);
-    return field;
-}
-
-std::string Tag(std::string_view title, std::string_view artist = {}, std::string_view album = {},
-                std::string_view comment = {}, char pad = '\0') {
-    return "TAG" + Field(title, pad) + Field(artist, pad) + Field(album, pad) + "1999" +
-           Field(comment, pad) + "\x0c";
-}
-
-std::string Mp3(std::string_view tail) {
-    return "\xFF\xFB\x90\x00"s + std::string(200, 'U') + std::string(tail);
-}
-
-// --- running the tables -------------------------------------------------------------------
-
+// Writes each case's bytes to a file and reads it.
 void ExpectAll(const std::vector<Case>& cases) {
     test::TempDir dir;
     for (const Case& c : cases) {
@@ -96,28 +53,28 @@ TEST(MediaInfo, Id3Version1Tag) {
     const std::string jp = "\xE6\x97\xA5\xE6\x9C\xAC";  // 日本 in UTF-8
     ExpectAll({
         {"all four fields",
-         Mp3(Tag("Title", "Artist", "Album", "Comment")),
+         Mp3(Id3v1("Title", "Artist", "Album", "Comment")),
          {"Title", "Artist", "Album", "Comment"}},
         {"space padding trimmed at both ends, inner spaces kept",
-         Mp3(Tag("  Two  Words", "Artist ", "", "", ' ')),
+         Mp3(Id3v1("  Two  Words", "Artist ", "", "", ' ')),
          {"Two  Words", "Artist", "", ""}},
         {"version 1.1: the track number after the comment's zero is not read",
-         Mp3(Tag("", "", "", std::string(28, 'c') + "\0\x07"s)),
+         Mp3(Id3v1("", "", "", std::string(28, 'c') + "\0\x07"s)),
          {"", "", "", std::string(28, 'c')}},
         {"bytes after the NUL do not sway the decoding",
-         Mp3(Tag(jp + "\0\x85\xFF"s)),
+         Mp3(Id3v1(jp + "\0\x85\xFF"s)),
          {jp, "", "", ""}},
-        {"CP932", Mp3(Tag("\x93\xFA\x96\x7B\x8C\xEA")), {"日本語", "", "", ""}},
+        {"CP932", Mp3(Id3v1("\x93\xFA\x96\x7B\x8C\xEA")), {"日本語", "", "", ""}},
         {"Latin-1 when neither UTF-8 nor CP932",
-         Mp3(Tag("Caf\xE9 Noir")),
+         Mp3(Id3v1("Caf\xE9 Noir")),
          {"Café Noir", "", "", ""}},
         {"a file starting with ID3 gives nothing, even with a version 1 tag",
-         "ID3\x03\0\0\0\0\0\x0a"s + std::string(10, '\0') + Mp3(Tag("Title")),
+         "ID3\x03\0\0\0\0\0\x0a"s + std::string(10, '\0') + Mp3(Id3v1("Title")),
          {}},
         {"no TAG", Mp3(std::string(128, 'x')), {}},
-        {"lower-case tag", Mp3("tag" + Tag("Title").substr(3)), {}},
-        {"135 bytes", std::string(7, 'x') + Tag("Title"), {}},
-        {"136 bytes", std::string(8, 'x') + Tag("Title"), {"Title", "", "", ""}},
+        {"lower-case tag", Mp3("tag" + Id3v1("Title").substr(3)), {}},
+        {"135 bytes", std::string(7, 'x') + Id3v1("Title"), {}},
+        {"136 bytes", std::string(8, 'x') + Id3v1("Title"), {"Title", "", "", ""}},
     });
 }
 
@@ -145,10 +102,10 @@ TEST(MediaInfo, WaveEntriesAfterTheData) {
                           Info(Entry("IART", "after")) + EndForInfo()),
          {"", "after", "", ""}},
         {"tail byte 0 not I: the ID3 tag is read instead",
-         Wave(four + "xxxxxxxx") + Tag("tag title"),
+         Wave(four + "xxxxxxxx") + Id3v1("tag title"),
          {"tag title", "", "", ""}},
         {"tail byte 0 is I: the RIFF entries win over the tag",
-         Wave(four + "Ixxxxxxx") + Tag("tag"), fourRead},
+         Wave(four + "Ixxxxxxx") + Id3v1("tag"), fourRead},
     });
 }
 
@@ -173,8 +130,8 @@ TEST(MediaInfo, DataThatDoesNotFitLeavesFieldsEmpty) {
                     Entry("JUNK", std::string(junk, '-')) + "data" + Le32(4) + "aaaa" + entries);
     };
     std::string toTheEnd = Wave(entries), pastTheEnd = toTheEnd;
-    PutLe32(toTheEnd, kDataSizeOffset, static_cast<std::uint32_t>(toTheEnd.size() - 44));
-    PutLe32(pastTheEnd, kDataSizeOffset, 0xFFFFFFF8u);
+    PutLe32(toTheEnd, test::kWaveDataSizeOffset, static_cast<std::uint32_t>(toTheEnd.size() - 44));
+    PutLe32(pastTheEnd, test::kWaveDataSizeOffset, 0xFFFFFFF8u);
     ExpectAll({
         {"data tag at 56", dataAfterJunk(36), {"t", "", "", ""}},
         {"data tag at 57: no room for its size", dataAfterJunk(37), {}},
@@ -182,7 +139,7 @@ TEST(MediaInfo, DataThatDoesNotFitLeavesFieldsEmpty) {
         {"data chunk reaches the end of the file", toTheEnd, {}},
         {"data size near 4 GB", pastTheEnd, {}},
         {"unknown form type, and no falling back to the tag",
-         Riff("AVI ", Info(Entry("INAM", "t")) + "Ixxxxxxx") + Tag("tag"),
+         Riff("AVI ", Info(Entry("INAM", "t")) + "Ixxxxxxx") + Id3v1("tag"),
          {}},
         {"entry size past the region: that field only",
          Wave(Info(Entry("INAM", "ok") + "ICMT" + Le32(1000) + "short") + EndForInfo()),
@@ -214,7 +171,7 @@ TEST(MediaInfo, LargeRegionsAcrossScanBlocks) {
 
 TEST(MediaInfo, PathsThatNameNoReadableFile) {
     test::TempDir dir;
-    const std::string bytes = Mp3(Tag("Title"));
+    const std::string bytes = Mp3(Id3v1("Title"));
     const std::string blanks = dir.write(" spaced ", bytes);
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     EXPECT_EQ(ReadMediaInfo(""), MediaInfo{});
