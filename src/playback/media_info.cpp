@@ -87,7 +87,9 @@ struct Region {
 // Offset of the first "data" in any letter case within the head.
 std::optional<std::size_t> FindDataTag(const Head& head) {
     static constexpr std::string_view kData = "data";
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    const auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     const auto it = std::search(head.begin(), head.end(), kData.begin(), kData.end(),
                                 [&](char a, char b) { return lower(a) == b; });
     if (it == head.end()) return std::nullopt;
@@ -151,7 +153,8 @@ class RegionReader {
         std::uint64_t pos = offset + kEntryHeaderLength;
         std::uint64_t left = Le32(sizeBytes.data());
         if (left > region_.end - pos) return std::string();
-        // Read piece by piece up to the NUL: a bogus size in the audio must not cost memory.
+        // Read piece by piece and stop at the NUL: a large size met by chance in the audio then
+        // costs no more memory than the text before the NUL.
         std::string text;
         while (left > 0) {
             const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(left, kBlockSize));
