@@ -19,6 +19,9 @@ class CheckBox : public Control {
         if (assign(value_, v == 0 ? 0 : 1)) run(onClick);
     }
     void toggle() { setValue(ticked() ? 0 : 1); }
+    // Runs the click handling once more, whatever the value (callers that tick the box and
+    // then need its handling even when it was ticked already).
+    void fireClick() const { run(onClick); }
 
   private:
     int value_;

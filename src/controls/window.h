@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/control.h"
 
@@ -25,6 +26,8 @@ class Window : public Control {
     Handler onClosed;
     // Runs after every change of the window's size, by the user or from code.
     Handler onResize;
+    // Files dropped on the window or one of its controls, in the order of the drop data.
+    std::function<void(const std::vector<std::string>&)> onDrop;
 
     void show() { setVisible(true); }
     void hide() { setVisible(false); }

@@ -112,7 +112,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view data) {
     if (!fd.ok()) return false;
     struct stat st {};
     mode_t mode = 0666;
-    if (::stat(path.c_str(), &st) == 0) {
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

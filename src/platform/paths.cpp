@@ -22,10 +22,12 @@ std::string AbsoluteEnv(const char* name) {
     return !v.empty() && v.front() == '/' ? v : std::string();
 }
 
-bool IsPrivateFolder(const std::string& path) {
+// A real folder (no link) of this user, closed to others; our own folder left open is closed.
+bool MakePrivateFolder(const std::string& path) {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    return (st.st_mode & 077) == 0 || ::chmod(path.c_str(), 0700) == 0;
 }
 
 }  // namespace
@@ -68,7 +70,7 @@ std::optional<std::string> PrivateRuntimeFolder() {
         folder = WithTrailingSlash(tmp) + "zuk-" + std::to_string(::geteuid());
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
-    if (!IsPrivateFolder(folder)) return std::nullopt;
+    if (!MakePrivateFolder(folder)) return std::nullopt;
     return WithTrailingSlash(folder);
 }
 

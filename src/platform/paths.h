@@ -21,9 +21,9 @@ std::string SettingsFolder(const std::string& appFolder);
 std::string UserConfigFolder();
 
 // The private per-user folder for the wrapper files: $XDG_RUNTIME_DIR/zuk/ when that variable
-// is set, else $TMPDIR (or /tmp) + "/zuk-<uid>/". Created with mode 0700 when missing. Nothing
-// when it cannot be made, is a symbolic link, is not a folder, is not owned by this user or
-// is open to others. Ends with "/".
+// is set, else $TMPDIR (or /tmp) + "/zuk-<uid>/". Created with mode 0700 when missing (and
+// closed to others when found open). Nothing when it cannot be made, is a symbolic link, is not
+// a folder or is not owned by this user. Ends with "/".
 std::optional<std::string> PrivateRuntimeFolder();
 
 }  // namespace zuk

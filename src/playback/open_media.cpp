@@ -1,45 +1,77 @@
 #include "playback/open_media.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "controls/text_compare.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "playback/media_info.h"
 #include "player/program.h"
-#include "playlist/list_commands.h"
-#include "playlist/list_file.h"
 
 namespace zuk {
 namespace {
 
-bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<long>(suffix.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
-
-bool IsListFileName(const std::string& path) {
-    return EndsWithIgnoringCase(path, "m3u") || EndsWithIgnoringCase(path, "zul");
+std::string WrapperTarget(const Program& p) {
+    const std::string current = p.platform.player.fileName();
+    const bool holdsFirst =
+        current.size() >= 5 && current.compare(current.size() - 5, 5, "1.asx") == 0;
+    return p.AsxFolder + (holdsFirst ? "zuk2.asx" : "zuk1.asx");
 }
 
 }  // namespace
 
-void OpenMedia(Program& p, const std::string& path) {
-    p.platform.player.setFileName(path);
+bool NamesWrappedMedia(std::string_view path) {
+    return ContainsIgnoringCase(path, "mp3") || ContainsIgnoringCase(path, "rmp") ||
+           ContainsIgnoringCase(path, "wav");
 }
 
-void CommandOpen(Program& p, const std::string& text) {
-    ListBox& list = p.List.List1;
-    list.clear();
-    if (IsListFileName(text)) {
-        list.addMany(ReadListFile(text, ListBox::kMaxEntries).entries);
-    } else {
-        list.add(text);
+bool IsWrapperFile(std::string_view mediaFile, const std::string& asxFolder) {
+    if (asxFolder.empty()) return false;
+    return EqualsIgnoringCase(mediaFile, asxFolder + "zuk1.asx") ||
+           EqualsIgnoringCase(mediaFile, asxFolder + "zuk2.asx");
+}
+
+std::string AsxWrapperText(const MediaInfo& info, const std::string& path) {
+    std::string text;
+    const auto line = [&text](std::string_view a, std::string_view b = {},
+                              std::string_view c = {}) {
+        text.append(a).append(b).append(c).append("\r\n");
+    };
+    line("<ASX version = \"3.0\">");
+    line("<title>", info.Album, "</title>");
+    line("<entry>");
+    line("<title>", info.Title, "</title>");
+    line("<author>", info.Artist, "</author>");
+    line("<copyright>", info.Comment, "</copyright>");
+    line("<Ref href = \"", path, "\" />");
+    line("</entry>");
+    line("</asx>");
+    return text;
+}
+
+void PlayThroughAsx(Program& p, const std::string& path) {
+    PlayerControl& player = p.platform.player;
+    player.stop();
+    // The wrapper folder is private to this user; when it cannot be had, play the file itself.
+    p.AsxFolder = PrivateRuntimeFolder().value_or(std::string());
+    const MediaInfo info = ReadMediaInfo(path);
+    if (!p.AsxFolder.empty()) {
+        const std::string target = WrapperTarget(p);
+        // Written beside and renamed over: a link planted under the wrapper's name is replaced,
+        // never followed.
+        if (WriteFileAtomically(target, AsxWrapperText(info, path))) {
+            player.setFileName(target);
+            return;
+        }
     }
-    p.Main.Check1.setValue(1);
-    OpenMedia(p, list.empty() ? std::string() : list.text(0));
-    ListRefresh(p);
+    player.setFileName(path);
+}
+
+void OpenMedia(Program& p, const std::string& path) {
+    if (!NamesWrappedMedia(path)) {
+        p.platform.player.setFileName(path);
+        return;
+    }
+    p.WrappedFile = path;
+    PlayThroughAsx(p, path);
 }
 
 }  // namespace zuk

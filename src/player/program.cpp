@@ -1,5 +1,7 @@
 #include "player/program.h"
 
+#include "playback/list_play.h"
+#include "playback/open_commands.h"
 #include "player/menu_commands.h"
 #include "player/startup.h"
 #include "playlist/folda_set.h"
@@ -15,6 +17,13 @@ Program::Program(Platform platform_, Folders folders_)
     WireListCommands(*this);
     WireRemoteCommands(*this);
     WireFoldaSet(*this);
+    WireListPlay(*this);
+    WireOpenCommands(*this);
+    platform.player.setEventSink(&playerEvents_);
+}
+
+Program::~Program() {
+    platform.player.setEventSink(nullptr);
 }
 
 }  // namespace zuk

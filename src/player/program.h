@@ -6,6 +6,7 @@
 #include "platform/player_control.h"
 #include "platform/shell.h"
 #include "platform/window_ops.h"
+#include "playback/player_events.h"
 #include "player/main_window.h"
 #include "playlist/folda_set_window.h"
 #include "playlist/list_window.h"
@@ -35,6 +36,7 @@ class Program {
     Program(Platform platform, Folders folders);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+    ~Program();
 
     Platform platform;
     Folders folders;
@@ -46,6 +48,9 @@ class Program {
 
     std::string WrappedFile;  // the path last played through the wrapper
     std::string AsxFolder;    // the wrapper files' folder, ending with "/"
+
+  private:
+    PlayerEventHandler playerEvents_{*this};
 };
 
 }  // namespace zuk

@@ -1,7 +1,7 @@
 #include "player/startup.h"
 
 #include "platform/files.h"
-#include "playback/open_media.h"
+#include "playback/open_commands.h"
 #include "playback/sound_speed.h"
 #include "player/menu_commands.h"
 #include "player/program.h"

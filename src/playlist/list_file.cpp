@@ -1,5 +1,7 @@
 #include "playlist/list_file.h"
 
+#include "controls/list_box.h"
+#include "controls/text_compare.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 
@@ -53,6 +55,21 @@ ListFileRead ReadListFile(const std::string& path, std::size_t maxEntries) {
     auto data = ReadWholeFile(path);
     if (!data) return {};
     return {ParseListEntries(*data, maxEntries), true};
+}
+
+bool AppendListFile(ListBox& list, const std::string& path) {
+    ListFileRead read =
+        ReadListFile(path, static_cast<std::size_t>(ListBox::kMaxEntries - list.count()));
+    list.addMany(std::move(read.entries));
+    return read.ok;
+}
+
+bool IsListFileNameAnyCase(std::string_view path) {
+    return EndsWithIgnoringCase(path, "m3u") || EndsWithIgnoringCase(path, "zul");
+}
+
+bool IsListFileNameExact(std::string_view path) {
+    return EndsWith(path, "m3u") || EndsWith(path, "zul");
 }
 
 std::string FormatListFile(const std::vector<std::string>& entries) {

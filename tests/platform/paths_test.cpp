@@ -7,6 +7,7 @@
 
 #include "platform/paths.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace zuk {
 namespace {
@@ -65,13 +66,21 @@ TEST(Paths, PrivateRuntimeFolderRefusesPlantedOrSharedFolders) {
     EXPECT_FALSE(PrivateRuntimeFolder().has_value());  // a symbolic link
 
     std::filesystem::remove(dir.path() + "zuk");
-    std::filesystem::create_directory(dir.path() + "zuk");
-    ::chmod((dir.path() + "zuk").c_str(), 0777);
-    EXPECT_FALSE(PrivateRuntimeFolder().has_value());  // open to others
-
-    std::filesystem::remove(dir.path() + "zuk");
     dir.write("zuk", "a file");
     EXPECT_FALSE(PrivateRuntimeFolder().has_value());
+
+    std::filesystem::remove(dir.path() + "zuk");
+    std::filesystem::create_directory(dir.path() + "zuk");
+    if (test::IsRoot()) {
+        test::HandToUnprivileged(dir.path() + "zuk");
+        EXPECT_FALSE(PrivateRuntimeFolder().has_value());  // someone else's
+        ASSERT_EQ(::chown((dir.path() + "zuk").c_str(), 0, 0), 0);
+    }
+    ::chmod((dir.path() + "zuk").c_str(), 0777);
+    EXPECT_TRUE(PrivateRuntimeFolder().has_value());  // our own, left open: closed again
+    struct stat st {};
+    ASSERT_EQ(::lstat((dir.path() + "zuk").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 TEST(Paths, PrivateRuntimeFolderFallsBackToTheTemporaryFolder) {

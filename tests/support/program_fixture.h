@@ -20,6 +20,7 @@ struct ProgramFixture {
     void start(const std::string& commandLine = {});
 
     TempDir dir;
+    std::string runtime;  // XDG_RUNTIME_DIR of the test: the wrappers go to runtime + "zuk/"
     FakePlayer player;
     ScriptedDialogs dialogs;
     FakeShell shell;

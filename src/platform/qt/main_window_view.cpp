@@ -42,7 +42,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* player, QtWindowOps& 
         Bind(box, model.*place.frame);
     }
     player->setParent(client);
-    setAcceptDrops(true);
+    acceptFileDrops(player);
 }
 
 }  // namespace zuk

@@ -1,8 +1,11 @@
 #include "platform/qt/model_window.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QUrl>
 #include <utility>
 
 #include "controls/window.h"
@@ -77,6 +80,39 @@ void ModelWindow::showEvent(QShowEvent* event) {
     QRect frame = frameGeometry();
     frame.moveCenter(s->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void ModelWindow::acceptFileDrops(QWidget* except) {
+    dropExcept_ = except;
+    setAcceptDrops(true);
+}
+
+bool ModelWindow::takesDrop(const QDropEvent* event) const {
+    if (!event->mimeData()->hasUrls()) return false;
+    if (!dropExcept_) return true;
+    const QPoint at = dropExcept_->mapFrom(this, event->position().toPoint());
+    return !dropExcept_->isVisible() || !dropExcept_->rect().contains(at);
+}
+
+void ModelWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesDrop(event)) event->acceptProposedAction();
+}
+
+void ModelWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (takesDrop(event)) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void ModelWindow::dropEvent(QDropEvent* event) {
+    if (!takesDrop(event) || !model_.onDrop) return;
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.push_back(FromQt(url.toLocalFile()));
+    event->acceptProposedAction();
+    model_.onDrop(paths);
 }
 
 }  // namespace zuk
