@@ -8,6 +8,17 @@
 
 namespace zuk {
 
+// A control's place in its window's client area, in twips. An empty rectangle leaves the place
+// to the view; the logic sets one where the window's behaviour computes the layout.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool operator==(const TwipsRect&) const = default;
+};
+
 // What every control has besides its value: flags a view mirrors, and the observers to tell.
 // Setters return early when nothing changes, so views are only told of real changes.
 class Control {
@@ -24,6 +35,8 @@ class Control {
     void setCaption(std::string text) { assign(caption_, std::move(text)); }
     const std::string& tooltip() const { return tooltip_; }
     void setTooltip(std::string text) { assign(tooltip_, std::move(text)); }
+    const TwipsRect& geometry() const { return geometry_; }
+    void setGeometry(TwipsRect r) { assign(geometry_, r); }
 
     [[nodiscard]] Subscription observe(std::function<void()> fn) {
         return observers_.add(std::move(fn));
@@ -45,6 +58,7 @@ class Control {
     bool visible_ = true;
     std::string caption_;
     std::string tooltip_;
+    TwipsRect geometry_;
     Observers<> observers_;
 };
 
