@@ -3,6 +3,12 @@
 namespace zuk {
 
 MainWindow::MainWindow() : Window("Tavrin MediaPlayer", 2760, 660) {
+    // The fixed column of groups on the left; none moves when the window is resized.
+    Frame1.setGeometry({0, 0, 1455, 1000});
+    Frame2.setGeometry({0, 1000, 1455, 1000});
+    Frame3.setGeometry({0, 2000, 1455, 915});
+    Frame5.setGeometry({0, 2900, 1455, 1335});
+    Frame4.setGeometry({0, 4200, 1455, 900});
     for (Frame* f : {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5}) f->setVisible(false);
 
     Option1.setTooltip("オリジナルのサイズで表示します");

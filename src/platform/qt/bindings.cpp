@@ -20,6 +20,7 @@
 #include "controls/option_button.h"
 #include "controls/slider.h"
 #include "controls/text_box.h"
+#include "platform/qt/twips.h"
 
 namespace zuk {
 namespace {
@@ -66,6 +67,11 @@ void BindFlags(QWidget* w, Control& c) {
     Mirror(w, c, [](QWidget* widget, Control& m) {
         widget->setEnabled(m.enabled());
         widget->setToolTip(ToQt(m.tooltip()));
+        if (const TwipsRect& r = m.geometry(); !r.empty()) {
+            const QRect place(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
+                              TwipsToPixels(r.height));
+            if (widget->geometry() != place) widget->setGeometry(place);
+        }
         if (widget->isVisibleTo(widget->parentWidget()) != m.visible())
             widget->setVisible(m.visible());
     });
