@@ -2,6 +2,7 @@
 // views, runs start-up and hands over to the event loop.
 #include <QApplication>
 #include <clocale>
+#include <memory>
 #include <string>
 
 #include "platform/mpv/mpv_player.h"
@@ -38,12 +39,13 @@ int main(int argc, char** argv) {
     zuk::QtDialogs dialogs;
     zuk::QtShell shell;
     zuk::QtWindowOps windowOps;
-    auto* player = new zuk::MpvPlayer;
+    // Owned here, not by the main window's widgets: the program's teardown still talks to it.
+    auto player = std::make_unique<zuk::MpvPlayer>();
     const std::string appFolder = zuk::AppFolder();
     zuk::Program program({*player, dialogs, shell, windowOps},
                          {appFolder, zuk::SettingsFolder(appFolder)});
 
-    zuk::MainWindowView mainView(program.Main, player, windowOps);
+    zuk::MainWindowView mainView(program.Main, player.get(), windowOps);
     zuk::ListWindowView listView(program.List, windowOps);
     zuk::RemoteWindowView remoteView(program.Remote, windowOps);
     zuk::FoldaSetWindowView foldaSetView(program.FoldaSet, windowOps);
@@ -53,5 +55,7 @@ int main(int argc, char** argv) {
 
     zuk::Startup(program, commandLine);
     program.Main.show();
-    return app.exec();
+    const int status = app.exec();
+    player->setParent(nullptr);
+    return status;
 }
