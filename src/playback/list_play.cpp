@@ -43,6 +43,7 @@ void WireListPlay(Program& p) {
         m.Text1.setEnabled(false);
         player.setPlayCount(0);
     };
+    m.Text1.keyFilter = [](char32_t key) { return (key >= U'0' && key <= U'9') || key == U'\b'; };
     m.Text1.onChange = [&m, &player] {
         if (const auto count = PlayCountText(m.Text1.text(), 1)) player.setPlayCount(*count);
     };

@@ -1,6 +1,7 @@
 #include "playback/player_events.h"
 
 #include "playback/open_media.h"
+#include "playback/play_sequencing.h"
 #include "player/program.h"
 
 namespace zuk {
@@ -15,10 +16,16 @@ void PlayerEventHandler::openStateChange(int, int) {
                  " - Tavrin MediaPlayer");
 }
 
-void PlayerEventHandler::playStateChange(int, int) {}
+void PlayerEventHandler::playStateChange(int oldState, int newState) {
+    PlayStateChange(p_, oldState, newState);
+}
 
-void PlayerEventHandler::positionChange(double, double) {}
+void PlayerEventHandler::positionChange(double, double) {
+    PositionChange(p_);
+}
 
-void PlayerEventHandler::readyStateChange(int) {}
+void PlayerEventHandler::readyStateChange(int state) {
+    ReadyStateChange(p_, state);
+}
 
 }  // namespace zuk

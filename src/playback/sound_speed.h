@@ -11,6 +11,10 @@ class Program;
 // Runs at start-up, after every play-state change and on every Timer1 tick.
 void SpeedHandling(Program& p);
 
+// The speed slider, the volume and balance sliders with their read-outs, the sound switch,
+// and the buttons back to normal speed and to the centre.
+void WireSoundSpeed(Program& p);
+
 // Tenths as the shortest decimal text with a point: 2 -> "0.2", 10 -> "1", 15 -> "1.5".
 std::string FormatTenths(int tenths);
 

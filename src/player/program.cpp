@@ -2,6 +2,9 @@
 
 #include "playback/list_play.h"
 #include "playback/open_commands.h"
+#include "playback/play_sequencing.h"
+#include "playback/sound_speed.h"
+#include "player/layout.h"
 #include "player/menu_commands.h"
 #include "player/startup.h"
 #include "playlist/folda_set.h"
@@ -19,6 +22,9 @@ Program::Program(Platform platform_, Folders folders_)
     WireFoldaSet(*this);
     WireListPlay(*this);
     WireOpenCommands(*this);
+    WirePlaySequencing(*this);
+    WireSoundSpeed(*this);
+    WireLayout(*this);
     platform.player.setEventSink(&playerEvents_);
 }
 

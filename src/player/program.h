@@ -1,5 +1,6 @@
 #pragma once
 
+#include <random>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -46,8 +47,9 @@ class Program {
     RemoteWindow Remote;
     FoldaSetWindow FoldaSet;
 
-    std::string WrappedFile;  // the path last played through the wrapper
-    std::string AsxFolder;    // the wrapper files' folder, ending with "/"
+    std::string WrappedFile;                      // the path last played through the wrapper
+    std::string AsxFolder;                        // the wrapper files' folder, ending with "/"
+    std::mt19937 Random{std::random_device{}()};  // random list order; seeded once
 
   private:
     PlayerEventHandler playerEvents_{*this};
