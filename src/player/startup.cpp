@@ -31,10 +31,9 @@ void LoadDefaultPlaylist(Program& p) {
 }
 
 void Shutdown(Program& p) {
-    if (ReadOnly(IniPath(p))) {
-        SaveSettings(p, IniPath(p));
-        if (!p.platform.windowOps.shiftKeyDown()) WriteListFile(ZulPath(p), p.List.List1.texts());
-    }
+    // A settings file that cannot be written keeps the default playlist as it is too.
+    if (ReadOnly(IniPath(p)) && SaveSettings(p, IniPath(p)) && !p.platform.windowOps.shiftKeyDown())
+        WriteListFile(ZulPath(p), p.List.List1.texts());
     p.Main.ShuttingDown = true;
     p.Remote.ShuttingDown = true;
     p.FoldaSet.ShuttingDown = true;
