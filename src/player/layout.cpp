@@ -54,10 +54,58 @@ void FullScreenClick(Program& p) {
     m.Check6.setValue(0);
 }
 
+// Option1 (own size) and Option2 (double size).
+void PictureSizeClick(Program& p, int size) {
+    MainWindow& m = p.Main;
+    if (m.state() != WindowState::Normal) m.setState(WindowState::Normal);
+    m.Check6.setValue(0);
+    p.platform.player.setDisplaySize(size);
+    if (m.state() == WindowState::Normal) FitWindowToPicture(p);
+}
+
+// With free size the picture follows the window (a margin of 750 twips here, not 800).
+void Resize(Program& p) {
+    MainWindow& m = p.Main;
+    if (m.height() <= 750 || m.width() <= 1800 || !m.Check6.ticked()) return;
+    p.platform.player.setHeight(m.height() - 750);
+    p.platform.player.setWidth(m.width() - 1800);
+}
+
+void FreeSizeClick(Program& p) {
+    if (!p.Main.Check6.ticked()) return;
+    p.platform.player.setTop(0);
+    p.platform.player.setDisplaySize(DisplaySize::Fit);
+    Resize(p);
+}
+
+void AlwaysOnTopClick(Program& p) {
+    MainWindow& m = p.Main;
+    const int flag = m.mnuSetTemae.checked() ? 0 : 1;
+    if (m.mnuFileListshow.checked()) p.platform.windowOps.setTopMost(p.List, flag);
+    if (m.mnuSetRemote.checked()) p.platform.windowOps.setTopMost(p.Remote, flag);
+    p.platform.windowOps.setTopMost(m, flag);
+    m.mnuSetTemae.setChecked(flag == 1);
+}
+
+// One-shot, 1500 ms after a list entry started: full screen or free size again.
+void ScreenTimeTick(Program& p) {
+    MainWindow& m = p.Main;
+    if (m.Check3.ticked()) p.platform.player.setDisplaySize(DisplaySize::FullScreen);
+    if (m.Check6.ticked()) FreeSizeClick(p);
+    m.ScreenTime.stop();
+}
+
 }  // namespace
 
 void WireLayout(Program& p) {
-    p.Main.Check3.onClick = [&p] { FullScreenClick(p); };
+    MainWindow& m = p.Main;
+    m.Check3.onClick = [&p] { FullScreenClick(p); };
+    m.Option1.onClick = [&p] { PictureSizeClick(p, DisplaySize::Own); };
+    m.Option2.onClick = [&p] { PictureSizeClick(p, DisplaySize::Double); };
+    m.Check6.onClick = [&p] { FreeSizeClick(p); };
+    m.onResize = [&p] { Resize(p); };
+    m.mnuSetTemae.onClick = [&p] { AlwaysOnTopClick(p); };
+    m.ScreenTime.onTick = [&p] { ScreenTimeTick(p); };
 }
 
 }  // namespace zuk

@@ -17,7 +17,8 @@ int ChosenPictureSize(const Program& p);
 void TopMostPendingStep(Program& p);
 void FullScreenCheckStep(Program& p);
 
-// Check3 (full screen) and the picture-size handlers of the main window.
+// The picture-size options, free size, full screen, the window's resizing, always on top and
+// the one-shot ScreenTime of the main window.
 void WireLayout(Program& p);
 
 }  // namespace zuk

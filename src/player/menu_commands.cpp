@@ -1,6 +1,7 @@
 #include "player/menu_commands.h"
 
 #include "platform/files.h"
+#include "player/layout.h"
 #include "player/program.h"
 
 namespace zuk {
@@ -68,9 +69,12 @@ void WireMenuCommands(Program& p) {
     m.mnuSetRemote.onClick = [&p] { ToggleRemote(p); };
     m.mnuSet.onOpen = [&p] { p.Main.mnuSetBindra.setEnabled(FileExists(BindraPath(p))); };
     m.mnuSetBindra.onClick = [&p] { p.platform.shell.startProgram(BindraPath(p)); };
-    m.mnuSetClip.onClick = [&m, &player] {
-        m.mnuSetClip.setChecked(!m.mnuSetClip.checked());
-        player.setShowClipInfo(m.mnuSetClip.checked());
+    m.mnuSetClip.onClick = [&p] {
+        MainWindow& main = p.Main;
+        main.mnuSetClip.setChecked(!main.mnuSetClip.checked());
+        p.platform.player.setShowClipInfo(main.mnuSetClip.checked());
+        // The panel changed the control's height.
+        if (main.state() == WindowState::Normal) FitWindowToPicture(p);
     };
     m.mnuSetMute.onClick = [&m] { m.mnuSetMute.setChecked(!m.mnuSetMute.checked()); };
     m.mnuSetToukei.onClick = [&player] { player.showDialog(1); };
