@@ -64,6 +64,14 @@ class Control {
 
 using Handler = std::function<void()>;
 
+// Modifier keys held during a mouse press.
+struct KeyModifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool onlyCtrl() const { return ctrl && !shift && !alt; }
+};
+
 inline void run(const Handler& h) {
     if (h) h();
 }
