@@ -10,6 +10,7 @@
 #include "platform/qt/companion_views.h"
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/remote_window_view.h"
 #include "platform/qt/timer_driver.h"
 #include "player/program.h"
 #include "player/startup.h"

@@ -13,28 +13,13 @@
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/qt_platform.h"
 #include "player/main_window.h"
+#include "qt/offscreen_app.h"
 
 namespace zuk {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "main_window_view_test";
-    static char* argv[] = {name, nullptr};
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
-    return app;
-}
-
-template <class W>
-W* Find(QWidget& root, const QString& text) {
-    for (W* w : root.findChildren<W*>())
-        if (w->text() == text) return w;
-    return nullptr;
-}
-
 struct MainView : ::testing::Test {
-    QApplication& app = App();
+    QApplication& app = test::OffscreenApp();
     MainWindow model;
     QtWindowOps ops;
     QWidget* player = new QWidget;
@@ -49,15 +34,16 @@ TEST_F(MainView, ShowsTheGroupsWithTheirCaptionsOnceVisible) {
     model.show();
     QApplication::processEvents();
     for (const char* caption : {"標準(&1)", "ﾌﾙｽｸﾘｰﾝ(&F)", "ﾘｽﾄ再生(&L)", "&Rnd", "音量(&S)"})
-        EXPECT_NE(Find<QAbstractButton>(view, QString::fromUtf8(caption)), nullptr) << caption;
-    EXPECT_NE(Find<QLabel>(view, "100%"), nullptr);
+        EXPECT_NE(test::FindByText<QAbstractButton>(view, QString::fromUtf8(caption)), nullptr)
+            << caption;
+    EXPECT_NE(test::FindByText<QLabel>(view, "100%"), nullptr);
     if (const char* shot = std::getenv("ZUK_SHOT")) view.grab().save(shot);
 }
 
 TEST_F(MainView, WidgetsDriveTheModelsAndFollowThem) {
     int clicks = 0;
     model.Check5.onClick = [&] { ++clicks; };
-    QCheckBox* random = static_cast<QCheckBox*>(Find<QAbstractButton>(view, "&Rnd"));
+    QCheckBox* random = static_cast<QCheckBox*>(test::FindByText<QAbstractButton>(view, "&Rnd"));
     ASSERT_NE(random, nullptr);
     random->click();
     EXPECT_EQ(model.Check5.value(), 1);
@@ -66,8 +52,8 @@ TEST_F(MainView, WidgetsDriveTheModelsAndFollowThem) {
     EXPECT_FALSE(random->isChecked());
     EXPECT_EQ(clicks, 2);
 
-    auto* twice =
-        static_cast<QRadioButton*>(Find<QAbstractButton>(view, QString::fromUtf8("2倍(&2)")));
+    auto* twice = static_cast<QRadioButton*>(
+        test::FindByText<QAbstractButton>(view, QString::fromUtf8("2倍(&2)")));
     ASSERT_NE(twice, nullptr);
     twice->click();
     EXPECT_TRUE(model.Option2.value());

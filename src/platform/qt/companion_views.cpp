@@ -6,18 +6,12 @@
 #include "platform/qt/qt_platform.h"
 #include "playlist/folda_set_window.h"
 #include "playlist/list_window.h"
-#include "remote/remote_window.h"
 
 namespace zuk {
 
 ListWindowView::ListWindowView(ListWindow& model, QtWindowOps& windowOps) : ModelWindow(model) {
     windowOps.registerWindow(model, this);
     BuildMenuBar(menuBar(), model.menuBar);
-}
-
-RemoteWindowView::RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps)
-    : ModelWindow(model) {
-    windowOps.registerWindow(model, this);
 }
 
 FoldaSetWindowView::FoldaSetWindowView(FoldaSetWindow& model, QtWindowOps& windowOps)

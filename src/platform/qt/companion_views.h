@@ -7,20 +7,12 @@ namespace zuk {
 class FoldaSetWindow;
 class ListWindow;
 class QtWindowOps;
-class RemoteWindow;
 
 // The playlist window.
 class ListWindowView : public ModelWindow {
     Q_OBJECT
   public:
     ListWindowView(ListWindow& model, QtWindowOps& windowOps);
-};
-
-// The remote window.
-class RemoteWindowView : public ModelWindow {
-    Q_OBJECT
-  public:
-    RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps);
 };
 
 // The folder-add settings window.

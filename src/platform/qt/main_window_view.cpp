@@ -12,59 +12,13 @@
 #include <QTimer>
 
 #include "platform/qt/bindings.h"
+#include "platform/qt/placement.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/twips.h"
 #include "player/main_window.h"
 
 namespace zuk {
 namespace {
-
-// Makes a widget of type W inside parent, binds it to the model and places it (twips,
-// relative to the parent).
-template <class W, class Model>
-W* Place(QWidget* parent, Model& model, TwipsRect r) {
-    auto* w = new W(parent);
-    w->setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-                   TwipsToPixels(r.height));
-    Bind(w, model);
-    return w;
-}
-
-QSlider* PlaceSlider(QWidget* parent, Slider& model, TwipsRect r) {
-    auto* s = new QSlider(Qt::Horizontal, parent);
-    s->setTickPosition(QSlider::TicksBelow);
-    s->setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-                   TwipsToPixels(r.height));
-    Bind(s, model);
-    return s;
-}
-
-// Selects a text box's whole text when it is clicked (after the click has placed the cursor).
-class SelectAllOnClick : public QObject {
-  public:
-    explicit SelectAllOnClick(QLineEdit* edit) : QObject(edit), edit_(edit) {
-        edit->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonRelease)
-            QTimer::singleShot(0, edit_, &QLineEdit::selectAll);
-        return false;
-    }
-
-  private:
-    QLineEdit* edit_;
-};
-
-// A text box that takes no drops of its own (drops on the window open files).
-QLineEdit* PlaceTextBox(QWidget* parent, TextBox& model, TwipsRect r) {
-    auto* e = Place<QLineEdit>(parent, model, r);
-    e->setAcceptDrops(false);
-    e->setAlignment(Qt::AlignRight);
-    new SelectAllOnClick(e);
-    return e;
-}
 
 void BuildPictureSize(QGroupBox* box, MainWindow& m) {
     Place<QRadioButton>(box, m.Option1, {45, 240, 825, 240});
