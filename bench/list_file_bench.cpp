@@ -46,7 +46,8 @@ void ReadList(benchmark::State& state) {
         auto read = zuk::ReadListFile(Data().list, zuk::ListBox::kMaxEntries);
         benchmark::DoNotOptimize(read.entries.data());
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(Data().list)));
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<int64_t>(std::filesystem::file_size(Data().list)));
 }
 BENCHMARK(ReadList)->Unit(benchmark::kMillisecond);
 

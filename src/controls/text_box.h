@@ -14,6 +14,7 @@ class TextBox : public Control {
         : text_(std::move(text)), maxLength_(maxLength) {}
     Handler onChange;
     Handler onClick;
+    Handler onEnter;  // the Enter key, which the box then does not get
     std::function<bool(char32_t)> keyFilter;
 
     const std::string& text() const { return text_; }
@@ -23,6 +24,7 @@ class TextBox : public Control {
     int maxLength() const { return maxLength_; }
     bool acceptsKey(char32_t key) const { return !keyFilter || keyFilter(key); }
     void click() const { run(onClick); }
+    void enter() const { run(onEnter); }
 
   private:
     std::string text_;

@@ -7,6 +7,7 @@
 #include "player/layout.h"
 #include "player/menu_commands.h"
 #include "player/startup.h"
+#include "playlist/adding_entries.h"
 #include "playlist/folda_set.h"
 #include "playlist/list_commands.h"
 #include "remote/remote_commands.h"
@@ -25,6 +26,7 @@ Program::Program(Platform platform_, Folders folders_)
     WirePlaySequencing(*this);
     WireSoundSpeed(*this);
     WireLayout(*this);
+    WireAddingEntries(*this);
     platform.player.setEventSink(&playerEvents_);
 }
 
