@@ -8,7 +8,7 @@
 
 #include "assoc/form1.h"
 #include "platform/qt/bindings.h"
-#include "platform/qt/twips.h"
+#include "platform/qt/placement.h"
 
 namespace zuk {
 namespace {
@@ -18,13 +18,9 @@ constexpr int kToggleWidth = 735, kToggleHeight = 375, kTogglesPerRow = 7;
 constexpr int kToggleLeft = 120, kToggleTop = 270, kToggleStepX = 810, kToggleStepY = 405;
 constexpr int kButtonTop = 1680, kButtonWidth = 1215, kButtonHeight = 330;
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 QPushButton* AddButton(QWidget* parent, Button& model, int left) {
     auto* button = new QPushButton(parent);
-    button->setGeometry(TwipsRect(left, kButtonTop, kButtonWidth, kButtonHeight));
+    button->setGeometry(ToPixels({left, kButtonTop, kButtonWidth, kButtonHeight}));
     Bind(button, model);
     return button;
 }
@@ -40,13 +36,13 @@ Form1View::Form1View(Form1& model) : model_(model) {
     setFont(small);
 
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(TwipsRect(60, 60, 5850, 1560));
+    frame->setGeometry(ToPixels({60, 60, 5850, 1560}));
     Bind(frame, model.Frame1);
     for (int i = 0; i < static_cast<int>(model.toggles.size()); ++i) {
         auto* toggle = new QPushButton(frame);
-        toggle->setGeometry(TwipsRect(kToggleLeft + (i % kTogglesPerRow) * kToggleStepX,
+        toggle->setGeometry(ToPixels({kToggleLeft + (i % kTogglesPerRow) * kToggleStepX,
                                       kToggleTop + (i / kTogglesPerRow) * kToggleStepY,
-                                      kToggleWidth, kToggleHeight));
+                                      kToggleWidth, kToggleHeight}));
         // Enter on a toggle presses "設定", not the toggle, as with check boxes.
         toggle->setAutoDefault(false);
         Bind(toggle, *model.toggles[static_cast<std::size_t>(i)]);
