@@ -1,9 +1,6 @@
 // Reading and writing a full playlist (32,767 entries) next to a plain `cat` of the same file,
 // the cost of merely getting its bytes off the disk, measured in the same run.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/spawn.h"
 #include "controls/list_box.h"
 #include "platform/files.h"
 #include "playlist/list_file.h"
-
-extern char** environ;
 
 namespace {
 
@@ -69,19 +65,12 @@ BENCHMARK(WriteList)->Unit(benchmark::kMillisecond);
 // The peer: `cat full.zul > /dev/null` as a process of its own.
 void CatOfTheSameFile(benchmark::State& state) {
     const char* argv[] = {"cat", Data().list.c_str(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawnp(&pid, "cat", &actions, nullptr, const_cast<char**>(argv), environ) != 0) {
+        if (!bench::RunQuietly(argv)) {
             state.SkipWithError("cannot start cat");
             break;
         }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
     }
-    posix_spawn_file_actions_destroy(&actions);
 }
 BENCHMARK(CatOfTheSameFile)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "playback/open_commands.h"
 #include "player/program.h"
 #include "playlist/folder_walk.h"
 #include "playlist/list_commands.h"
@@ -9,21 +10,13 @@
 
 namespace zuk {
 
-const char* const kAddFileFilter =
-    "すべてのファイル (*.*)|*.*|"
-    "TavrinMediaPlayer ファイル "
-    "|*.wav;*.aif;*.aiff;*.snd;*.au;*.avi;*.mov;*.mpg;*.mpe;*.mpeg;*.dat;*.mp3;*.mp2;*.m3u;*.ra;*."
-    "rm;"
-    "*.rv;*.ram;*.zul;*.wma;*.asf|"
-    "Windows Media Audio ファイル (*.wma;*.asf)|*.wma;*.asf|"
-    "AIFF ファイル (*.aif;*.aiff;*.snd)|*.aif;*.aiff;*.snd|"
-    "AU ファイル (*.au;*.snd)|*.au;*.snd|"
-    "AVI ファイル (*.avi)|*.avi|"
-    "MOV ファイル (*.mov)|*.mov|"
-    "MPEG Video ファイル (*.mpg;*.mpe;*.mpeg;*.dat)|*.mpg;*.mpe;*.mpeg;*.dat|"
-    "MPEG Audio ファイル (*.mp3;*.mp2;*.m3u)|*.mp3;*.mp2;*.m3u|"
-    "Real ファイル (*.ra;*.rm;*.rv;*.ram)|*.ra;*.rm;*.rv;*.ram|"
-    "Tavrin MediaPlayer リストファイル (*.zul)|*.zul";
+std::string AddFileFilter() {
+    // The open dialog's filter without its entry of WAV files.
+    std::string filter = kMainOpenFilter;
+    const std::string wav = "WAV ファイル (*.wav)|*.wav|";
+    filter.erase(filter.find(wav), wav.size());
+    return filter;
+}
 
 namespace {
 
@@ -61,7 +54,7 @@ bool AddFile(Program& p, const std::string& path) {
 }
 
 void AddFileCommand(Program& p) {
-    const auto chosen = p.platform.dialogs.openFile({kAddFileFilter, 2, {}});
+    const auto chosen = p.platform.dialogs.openFile({AddFileFilter(), 2, {}});
     if (!chosen || !AddFile(p, *chosen)) return;
     p.Main.Check1.setValue(1);
     ListRefresh(p);

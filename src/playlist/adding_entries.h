@@ -22,6 +22,7 @@ std::vector<FolderListing> SubFolda(Program& p, const std::string& folder);
 // The list window's add-file and add-folder commands and its drops.
 void WireAddingEntries(Program& p);
 
-extern const char* const kAddFileFilter;
+// The add-file dialog's filter.
+std::string AddFileFilter();
 
 }  // namespace zuk

@@ -112,7 +112,20 @@ TEST_F(Adding, AddFileSwitchesListPlayOnAddFolderNot) {
     touch("a.mp3");
     f.dialogs.fileAnswers = {f.dir.file("A/a.mp3")};
     f.list().mnuAddFile.click();
-    EXPECT_EQ(f.dialogs.openRequests.at(0).filter, kAddFileFilter);
+    EXPECT_EQ(f.dialogs.openRequests.at(0).filter,
+              "すべてのファイル (*.*)|*.*|"
+              "TavrinMediaPlayer ファイル "
+              "|*.wav;*.aif;*.aiff;*.snd;*.au;*.avi;*.mov;*.mpg;*.mpe;*.mpeg;*.dat;"
+              "*.mp3;*.mp2;*.m3u;*.ra;*.rm;*.rv;*.ram;*.zul;*.wma;*.asf|"
+              "Windows Media Audio ファイル (*.wma;*.asf)|*.wma;*.asf|"
+              "AIFF ファイル (*.aif;*.aiff;*.snd)|*.aif;*.aiff;*.snd|"
+              "AU ファイル (*.au;*.snd)|*.au;*.snd|"
+              "AVI ファイル (*.avi)|*.avi|"
+              "MOV ファイル (*.mov)|*.mov|"
+              "MPEG Video ファイル (*.mpg;*.mpe;*.mpeg;*.dat)|*.mpg;*.mpe;*.mpeg;*.dat|"
+              "MPEG Audio ファイル (*.mp3;*.mp2;*.m3u)|*.mp3;*.mp2;*.m3u|"
+              "Real ファイル (*.ra;*.rm;*.rv;*.ram)|*.ra;*.rm;*.rv;*.ram|"
+              "Tavrin MediaPlayer リストファイル (*.zul)|*.zul");
     EXPECT_EQ(f.dialogs.openRequests.at(0).filterIndex, 2);
     EXPECT_EQ(f.main().Check1.value(), 1);
     f.main().Check1.setValue(0);
