@@ -65,8 +65,12 @@ void ListBox::removeIf(const std::function<bool(int)>& test) {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (doomed[i]) continue;
         if (static_cast<int>(i) == current_) newCurrent = static_cast<int>(out);
-        items_[out] = std::move(items_[i]);
-        selected_[out] = selected_[i];
+        // Entries before the first removed one stay where they are: moving a string onto
+        // itself would empty it.
+        if (out != i) {
+            items_[out] = std::move(items_[i]);
+            selected_[out] = selected_[i];
+        }
         ++out;
     }
     items_.resize(out);

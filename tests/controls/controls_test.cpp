@@ -109,6 +109,10 @@ TEST(ListBox, RemoveIfKeepsOrderFlagsAndTheCurrentEntry) {
     EXPECT_FALSE(list.selected(2));
     EXPECT_EQ(list.currentIndex(), 2);
     EXPECT_EQ(list.firstSelected(), 0);
+
+    // Entries ahead of the first removed one keep their texts.
+    list.removeIf([](int i) { return i == 2; });
+    EXPECT_EQ(list.texts(), (std::vector<std::string>{"b", "d"}));
 }
 
 TEST(VirtualClock, FiresTicksInTimeOrderAndRestartsOnEnable) {
