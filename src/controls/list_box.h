@@ -46,6 +46,8 @@ class ListBox : public Control {
 
     bool selected(int i) const { return selected_.at(static_cast<std::size_t>(i)) != 0; }
     void setSelected(int i, bool on);
+    // Sets the flags of entries first..last (inclusive, clipped to the list), one notification.
+    void setRangeSelected(int first, int last, bool on);
     // Sets every flag to f(index, old flag), with one notification.
     void setAllSelected(const std::function<bool(int, bool)>& f);
     // The lowest selected index, or -1.
@@ -55,6 +57,10 @@ class ListBox : public Control {
     void setCurrentIndex(int i);
 
     void doubleClick() const { run(onDoubleClick); }
+
+    // The width in pixels the entries may be scrolled sideways over (0: no horizontal scroll).
+    int horizontalExtent() const { return horizontalExtent_; }
+    void setHorizontalExtent(int pixels) { assign(horizontalExtent_, pixels); }
 
     [[nodiscard]] Subscription observeChanges(std::function<void(const Change&)> fn) {
         return changes_.add(std::move(fn));
@@ -69,6 +75,7 @@ class ListBox : public Control {
     std::vector<std::string> items_;
     std::vector<char> selected_;
     int current_ = -1;
+    int horizontalExtent_ = 0;
     Observers<const Change&> changes_;
 };
 

@@ -10,6 +10,8 @@
 #include "playlist/adding_entries.h"
 #include "playlist/folda_set.h"
 #include "playlist/list_commands.h"
+#include "playlist/list_file_commands.h"
+#include "playlist/transport_bar.h"
 #include "remote/remote_commands.h"
 
 namespace zuk {
@@ -19,6 +21,8 @@ Program::Program(Platform platform_, Folders folders_)
     WireShutdown(*this);
     WireMenuCommands(*this);
     WireListCommands(*this);
+    WireListFileCommands(*this);
+    WireTransportBar(*this);
     WireRemoteCommands(*this);
     WireFoldaSet(*this);
     WireListPlay(*this);

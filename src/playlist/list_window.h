@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "controls/button.h"
 #include "controls/list_box.h"
 #include "controls/menu_item.h"
+#include "controls/observers.h"
 #include "controls/slider.h"
 #include "controls/window.h"
 
@@ -52,6 +54,20 @@ class ListWindow : public Window {
 
     // False while a mouse button is held on the seek slider.
     bool SliderFollows = true;
+
+    // The Delete key, wherever the focus is in the window: the window sees keys before its
+    // controls do.
+    Handler onDeleteKey;
+    void deleteKey() const { run(onDeleteKey); }
+
+    // Asks the view to pop up one of the window's menus at the mouse position.
+    void popupMenu(MenuItem& menu) const { popups_.notify(menu); }
+    [[nodiscard]] Subscription observePopups(std::function<void(MenuItem&)> fn) {
+        return popups_.add(std::move(fn));
+    }
+
+  private:
+    Observers<MenuItem&> popups_;
 };
 
 }  // namespace zuk
