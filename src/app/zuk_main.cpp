@@ -8,6 +8,7 @@
 #include "platform/mpv/mpv_player.h"
 #include "platform/paths.h"
 #include "platform/qt/companion_views.h"
+#include "platform/qt/list_window_view.h"
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/remote_window_view.h"

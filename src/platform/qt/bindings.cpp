@@ -134,8 +134,16 @@ void Bind(QSlider* w, Slider& s) {
         x->setValue(m.value());
     });
     QObject::connect(w, &QSlider::valueChanged, w, [&s](int v) { s.setValue(v); });
-    QObject::connect(w, &QSlider::sliderPressed, w, [&s] { s.mouseDown(); });
-    QObject::connect(w, &QSlider::sliderReleased, w, [&s] { s.mouseUp(); });
+    // Any press on the slider, on its handle or beside it, with any button; the press and the
+    // release still reach the slider itself afterwards.
+    new EventHook(w, QEvent::MouseButtonPress, [&s](QEvent*) {
+        s.mouseDown();
+        return false;
+    });
+    new EventHook(w, QEvent::MouseButtonRelease, [&s](QEvent*) {
+        s.mouseUp();
+        return false;
+    });
 }
 
 void Bind(QLineEdit* w, TextBox& t) {
@@ -158,11 +166,18 @@ void Bind(QLineEdit* w, TextBox& t) {
     });
 }
 
-void AddTopMenu(QMenuBar* bar, MenuItem& menu) {
+void BindMouseDown(QWidget* w, Button& b) {
+    new EventHook(w, QEvent::MouseButtonPress, [&b](QEvent*) {
+        b.mouseDown();
+        return true;
+    });
+}
+
+QMenu* AddTopMenu(QMenuBar* bar, MenuItem& menu) {
     if (menu.items().empty()) {
         QAction* action = bar->addAction(ToQt(menu.caption()));
         QObject::connect(action, &QAction::triggered, bar, [&menu] { menu.click(); });
-        return;
+        return nullptr;
     }
     QMenu* qmenu = bar->addMenu(ToQt(menu.caption()));
     QObject::connect(qmenu, &QMenu::aboutToShow, qmenu, [&menu] { menu.open(); });
@@ -190,6 +205,7 @@ void AddTopMenu(QMenuBar* bar, MenuItem& menu) {
             item->click();
         });
     }
+    return qmenu;
 }
 
 }  // namespace zuk

@@ -11,6 +11,7 @@ class QAbstractButton;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QRadioButton;
 class QSlider;
@@ -53,9 +54,13 @@ void Bind(QAbstractButton* w, CheckBox& c);
 void Bind(QRadioButton* w, OptionButton& o);
 void Bind(QSlider* w, Slider& s);
 void Bind(QLineEdit* w, TextBox& t);
+// A press of any mouse button on the widget runs the button's mouse-down handling and goes no
+// further, so the widget does not stay pressed under a menu the handling pops up.
+void BindMouseDown(QWidget* w, Button& b);
 
-// Adds a top menu to a menu bar; a top menu without items is a plain command.
-void AddTopMenu(QMenuBar* bar, MenuItem& menu);
+// Adds a top menu to a menu bar and gives its drop-down menu; a top menu without items is a
+// plain command (and gives nullptr).
+QMenu* AddTopMenu(QMenuBar* bar, MenuItem& menu);
 template <class Menus>
 void BuildMenuBar(QMenuBar* bar, const Menus& menus) {
     for (MenuItem* m : menus) AddTopMenu(bar, *m);

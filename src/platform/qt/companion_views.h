@@ -5,15 +5,7 @@
 namespace zuk {
 
 class FoldaSetWindow;
-class ListWindow;
 class QtWindowOps;
-
-// The playlist window.
-class ListWindowView : public ModelWindow {
-    Q_OBJECT
-  public:
-    ListWindowView(ListWindow& model, QtWindowOps& windowOps);
-};
 
 // The folder-add settings window.
 class FoldaSetWindowView : public ModelWindow {
