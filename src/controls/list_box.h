@@ -17,7 +17,8 @@ class ListBox : public Control {
     static constexpr int kMaxEntries = 32767;
 
     // What changed, for views: entries first..last (inclusive) inserted, removed, or their
-    // selection changed; Reset means anything may have changed.
+    // selection changed; Reset means entries were removed anywhere (or all of them), so that
+    // indices and flags may have changed throughout.
     struct Change {
         enum class Kind { Reset, Inserted, Removed, Selection, Current } kind;
         int first = 0;

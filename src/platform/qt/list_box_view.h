@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <QPersistentModelIndex>
 #include <QSize>
 
 #include "controls/list_box.h"
@@ -29,31 +30,38 @@ class ListBoxModel : public QAbstractListModel {
     QSize itemSize_;
 };
 
-// A list view of a ListBox with extended selection: the list box's selected flags and current
-// index and the view's selection and current item follow each other both ways. Bulk changes
-// cost one pass over the flags and one Qt call per run of selected entries, never a call per
-// row. Rows have one height and a width that lets long paths scroll sideways.
+// A list view of a ListBox with extended selection (click, Shift and Ctrl with the mouse or the
+// keyboard, dragging). The selection lives in the list box's flags alone: Qt's selection model
+// would keep a range per run of selected rows and search them all for every row it paints,
+// which a full list with every other entry selected brings to a crawl. So the view's selection
+// commands are applied to the flags, rows are painted from the flags, and a change of the flags
+// only repaints; a bulk change costs one pass over the flags. The current entry is kept in step
+// both ways. Rows have one height and a width that lets long paths scroll sideways.
 class ListBoxView : public QListView {
     Q_OBJECT
   public:
     ListBoxView(ListBox& box, QWidget* parent);
 
   protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void applyChange(const ListBox::Change& change);
-    void pushSelection();
     void pushCurrent();
-    void takeSelection(const QItemSelection& selected, const QItemSelection& deselected);
     void takeCurrent(const QModelIndex& current);
     int widestText(int first, int last) const;
     void updateItemSize();
 
     ListBox& box_;
     ListBoxModel* model_;
-    bool syncing_ = false;  // set while one side is being brought in step with the other
+    bool syncing_ = false;  // set while the current entry is being brought in step
     int textWidth_ = 0;     // the widest entry seen, in pixels
+    QPersistentModelIndex pressed_;
+    // What a Ctrl press did to the pressed entry; a Ctrl drag does the same to the others.
+    QItemSelectionModel::SelectionFlag ctrlDrag_ = QItemSelectionModel::Select;
 };
 
 }  // namespace zuk
