@@ -87,14 +87,6 @@ void ListBox::setSelected(int i, bool on) {
     notify(Change::Kind::Selection, i, i);
 }
 
-void ListBox::setRangeSelected(int first, int last, bool on) {
-    first = std::max(first, 0);
-    last = std::min(last, count() - 1);
-    if (first > last) return;
-    std::fill(selected_.begin() + first, selected_.begin() + last + 1, on ? 1 : 0);
-    notify(Change::Kind::Selection, first, last);
-}
-
 void ListBox::setAllSelected(const std::function<bool(int, bool)>& f) {
     if (items_.empty()) return;
     for (std::size_t i = 0; i < selected_.size(); ++i)

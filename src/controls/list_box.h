@@ -47,8 +47,6 @@ class ListBox : public Control {
 
     bool selected(int i) const { return selected_.at(static_cast<std::size_t>(i)) != 0; }
     void setSelected(int i, bool on);
-    // Sets the flags of entries first..last (inclusive, clipped to the list), one notification.
-    void setRangeSelected(int first, int last, bool on);
     // Sets every flag to f(index, old flag), with one notification.
     void setAllSelected(const std::function<bool(int, bool)>& f);
     // The lowest selected index, or -1.

@@ -178,11 +178,16 @@ TEST_F(ViewFixture, DoubleClickPlaysTheEntryThroughTheModel) {
     EXPECT_EQ(paintedSelection(), (std::vector<int>{7}));
 }
 
-TEST_F(ViewFixture, DeleteKeyAndMenuButtons) {
+TEST_F(ViewFixture, KeysAndMenuButtons) {
     click(2);
     QTest::keyClick(listView, Qt::Key_Delete);
     EXPECT_EQ(t.list.count(), 49);
     EXPECT_EQ(t.f.main().Label4.caption(), "/49");
+    // Ctrl+W selects all; Ctrl+A is the menu's delete-all, not the list's select-all.
+    QTest::keyClick(listView, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(t.selected().size(), 49u);
+    QTest::keyClick(listView, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(t.list.empty());
 
     QPushButton* deleteButton = nullptr;
     for (QPushButton* b : view.findChildren<QPushButton*>())
