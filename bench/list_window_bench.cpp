@@ -61,8 +61,9 @@ struct Bench {
     double accessLimit = 0;  // one access() per entry
 
     Bench() {
-        char name[] = "/tmp/zuk-bench-XXXXXX";
-        folder = ::mkdtemp(name);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zuk-bench-XXXXXX").string();
+        folder = ::mkdtemp(pattern.data());
         listFile = folder + "/full.zul";
         // Paths under the bench's own folder that do not exist: every entry is dead.
         for (int i = 0; i < zuk::ListBox::kMaxEntries; ++i)
