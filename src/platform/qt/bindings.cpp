@@ -167,9 +167,10 @@ void Bind(QLineEdit* w, TextBox& t) {
 }
 
 void BindMouseDown(QWidget* w, Button& b) {
-    new EventHook(w, QEvent::MouseButtonPress, [&b](QEvent*) {
-        b.mouseDown();
-        return true;
+    new EventHook(w, QEvent::MouseButtonPress, [&b](QEvent* e) {
+        const Qt::KeyboardModifiers m = static_cast<QMouseEvent*>(e)->modifiers();
+        return b.mouseDown({m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+                            m.testFlag(Qt::AltModifier)});
     });
 }
 

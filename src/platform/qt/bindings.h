@@ -54,8 +54,9 @@ void Bind(QAbstractButton* w, CheckBox& c);
 void Bind(QRadioButton* w, OptionButton& o);
 void Bind(QSlider* w, Slider& s);
 void Bind(QLineEdit* w, TextBox& t);
-// A press of any mouse button on the widget runs the button's mouse-down handling and goes no
-// further, so the widget does not stay pressed under a menu the handling pops up.
+// A press of any mouse button on the widget runs the button's mouse-down handling with the
+// modifier keys held; a press the handling takes goes no further (no click follows, and the
+// widget does not stay pressed under a menu the handling pops up).
 void BindMouseDown(QWidget* w, Button& b);
 
 // Adds a top menu to a menu bar and gives its drop-down menu; a top menu without items is a

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "platform/qt/placement.h"
@@ -11,30 +10,6 @@
 #include "remote/remote_window.h"
 
 namespace zuk {
-namespace {
-
-// Hands every mouse press on a button, with its modifier keys, to the model first; a press the
-// model takes (Ctrl+click opens the step dialog) never becomes a click.
-class PressToModel : public QObject {
-  public:
-    PressToModel(QPushButton* button, Button& model) : QObject(button), model_(model) {
-        button->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::MouseButtonPress) return false;
-        const Qt::KeyboardModifiers m = static_cast<QMouseEvent*>(e)->modifiers();
-        return model_.mouseDown({m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
-                                 m.testFlag(Qt::AltModifier)});
-    }
-
-  private:
-    Button& model_;
-};
-
-}  // namespace
-
 RemoteWindowView::RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps)
     : ModelWindow(model) {
     windowOps.registerWindow(model, this);
@@ -43,9 +18,8 @@ RemoteWindowView::RemoteWindowView(RemoteWindow& model, QtWindowOps& windowOps)
     auto* skips = Place<QGroupBox>(client, model.Frame1, {60, 0, 2700, 1080});
     for (int i = 0; i < 8; ++i) {
         const TwipsRect place{90 + (i % 4) * 645, 270 + (i / 4) * 405, 615, 375};
-        new PressToModel(
-            Place<QPushButton>(skips, model.Command1[static_cast<std::size_t>(i)], place),
-            model.Command1[static_cast<std::size_t>(i)]);
+        Button& skip = model.Command1[static_cast<std::size_t>(i)];
+        BindMouseDown(Place<QPushButton>(skips, skip, place), skip);
     }
     auto* section = Place<QGroupBox>(client, model.Frame2, {60, 1110, 2700, 1395});
     Place<QCheckBox>(section, model.Check1, {120, 120, 2400, 270});
