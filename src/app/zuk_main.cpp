@@ -7,7 +7,7 @@
 
 #include "platform/mpv/mpv_player.h"
 #include "platform/paths.h"
-#include "platform/qt/companion_views.h"
+#include "platform/qt/folda_set_view.h"
 #include "platform/qt/list_window_view.h"
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/qt_platform.h"
