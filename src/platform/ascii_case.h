@@ -25,4 +25,25 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view prefi
     return text.size() >= prefix.size() && EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
+inline bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           EqualIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+inline bool EndsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+inline bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    return part.empty() || !std::ranges::search(text, part, [](char x, char y) {
+                                return FoldAscii(x) == FoldAscii(y);
+                            }).empty();
+}
+
+// Name order without regard to the case of ASCII letters.
+inline bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::lexicographical_compare(
+        a, b, [](char x, char y) { return FoldAscii(x) < FoldAscii(y); });
+}
+
 }  // namespace zuk

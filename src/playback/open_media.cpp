@@ -1,6 +1,6 @@
 #include "playback/open_media.h"
 
-#include "controls/text_compare.h"
+#include "platform/ascii_case.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "playback/media_info.h"
@@ -25,8 +25,8 @@ bool NamesWrappedMedia(std::string_view path) {
 
 bool IsWrapperFile(std::string_view mediaFile, const std::string& asxFolder) {
     if (asxFolder.empty()) return false;
-    return EqualsIgnoringCase(mediaFile, asxFolder + "zuk1.asx") ||
-           EqualsIgnoringCase(mediaFile, asxFolder + "zuk2.asx");
+    return EqualIgnoringCase(mediaFile, asxFolder + "zuk1.asx") ||
+           EqualIgnoringCase(mediaFile, asxFolder + "zuk2.asx");
 }
 
 std::string AsxWrapperText(const MediaInfo& info, const std::string& path) {

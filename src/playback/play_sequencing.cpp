@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controls/number_text.h"
-#include "controls/text_compare.h"
+#include "platform/ascii_case.h"
 #include "playback/open_media.h"
 #include "playback/sound_speed.h"
 #include "player/layout.h"
@@ -37,7 +37,7 @@ void Previous(Program& p) {
 void Next(Program& p) {
     MainWindow& m = p.Main;
     const std::string length = ListLengthText(p);
-    if (EqualsIgnoringCase(m.Text2.text(), length)) {
+    if (EqualIgnoringCase(m.Text2.text(), length)) {
         if (!m.Check2.ticked()) return;  // the last entry has ended: play ends
         m.Text2.setText("1");
         m.Timer2.start();

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "controls/number_text.h"
-#include "controls/text_compare.h"
+#include "platform/ascii_case.h"
 #include "platform/files.h"
 #include "platform/text_fields.h"
 #include "player/program.h"
@@ -33,8 +33,8 @@ std::optional<bool> ToBool(const SettingsValue& v) {
     if (const bool* b = std::get_if<bool>(&v.value)) return *b;
     if (const double* d = std::get_if<double>(&v.value)) return *d != 0;
     const std::string& text = std::get<std::string>(v.value);
-    if (EqualsIgnoringCase(text, "true")) return true;
-    if (EqualsIgnoringCase(text, "false")) return false;
+    if (EqualIgnoringCase(text, "true")) return true;
+    if (EqualIgnoringCase(text, "false")) return false;
     return std::nullopt;
 }
 
@@ -153,8 +153,8 @@ std::string Record(const std::string& key, const std::string& value) {
 
 SettingsValue TypedValue(TextField field) {
     if (!field.quoted) {
-        if (EqualsIgnoringCase(field.text, "#TRUE#")) return {true, field.text};
-        if (EqualsIgnoringCase(field.text, "#FALSE#")) return {false, field.text};
+        if (EqualIgnoringCase(field.text, "#TRUE#")) return {true, field.text};
+        if (EqualIgnoringCase(field.text, "#FALSE#")) return {false, field.text};
         if (IsNumber(field.text)) return {LeadingNumber(field.text), field.text};
     }
     std::string text = field.text;
@@ -162,12 +162,12 @@ SettingsValue TypedValue(TextField field) {
 }
 
 void Apply(Program& p, const std::vector<Key>& keys, const SettingsRecord& record) {
-    if (EqualsIgnoringCase(record.key, kExtensionKey)) {
+    if (EqualIgnoringCase(record.key, kExtensionKey)) {
         p.FoldaSet.List1.add(ToText(record.value));
         return;
     }
     for (const Key& key : keys) {
-        if (!EqualsIgnoringCase(record.key, key.name)) continue;
+        if (!EqualIgnoringCase(record.key, key.name)) continue;
         key.load(record.value);  // a value of the wrong kind skips only this record
         return;
     }

@@ -8,6 +8,8 @@
 #include <set>
 #include <utility>
 
+#include "platform/ascii_case.h"
+
 namespace zuk {
 namespace {
 
@@ -16,15 +18,12 @@ constexpr const char* kDefaultPattern =
     "rm;*.rv;"
     "*.ram;*.zul;*.wma;*.asf";
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool Wildcard(std::string_view name, std::string_view pattern) {
     // Iterative matching with one backtrack point for the last '*': linear in practice.
     std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || FoldAscii(pattern[p]) == FoldAscii(name[n]))) {
             ++n, ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
@@ -40,16 +39,11 @@ bool Wildcard(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
-bool EndsWithLower(std::string_view name, std::string_view lowerSuffix) {
+bool EndsWithLowerSuffix(std::string_view name, std::string_view lowerSuffix) {
     if (name.size() < lowerSuffix.size()) return false;
     const std::string_view tail = name.substr(name.size() - lowerSuffix.size());
     return std::equal(tail.begin(), tail.end(), lowerSuffix.begin(),
-                      [](char a, char b) { return Lower(a) == b; });
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
+                      [](char a, char b) { return FoldAscii(a) == b; });
 }
 
 void SortIgnoringCase(std::vector<std::string>& names) {
@@ -148,9 +142,7 @@ FilePatterns::FilePatterns(std::string_view patterns) {
             all_ = true;
         } else if (one.size() > 1 && one[0] == '*' &&
                    one.substr(1).find_first_of("*?") == std::string_view::npos) {
-            std::string suffix(one.substr(1));
-            std::transform(suffix.begin(), suffix.end(), suffix.begin(), Lower);
-            suffixes_.push_back(std::move(suffix));
+            suffixes_.push_back(LowerAscii(std::string(one.substr(1))));
         } else {
             wildcards_.emplace_back(one);
         }
@@ -160,7 +152,7 @@ FilePatterns::FilePatterns(std::string_view patterns) {
 bool FilePatterns::matches(std::string_view name) const {
     if (all_) return true;
     for (const std::string& s : suffixes_)
-        if (EndsWithLower(name, s)) return true;
+        if (EndsWithLowerSuffix(name, s)) return true;
     for (const std::string& w : wildcards_)
         if (Wildcard(name, w)) return true;
     return false;

@@ -1,7 +1,7 @@
 #include "playlist/list_file.h"
 
 #include "controls/list_box.h"
-#include "controls/text_compare.h"
+#include "platform/ascii_case.h"
 #include "platform/files.h"
 #include "platform/text_fields.h"
 
