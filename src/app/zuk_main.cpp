@@ -8,6 +8,7 @@
 #include "platform/mpv/mpv_player.h"
 #include "platform/paths.h"
 #include "platform/qt/folda_set_view.h"
+#include "platform/qt/help_view.h"
 #include "platform/qt/list_window_view.h"
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/qt_platform.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     zuk::ListWindowView listView(program.List, windowOps);
     zuk::RemoteWindowView remoteView(program.Remote, windowOps);
     zuk::FoldaSetWindowView foldaSetView(program.FoldaSet, windowOps);
+    zuk::HelpWindowView helpView(program.Help, windowOps);
     for (zuk::Timer* t : {&program.Main.Timer1, &program.Main.Timer2, &program.Main.ScreenTime,
                           &program.Remote.Timer1})
         new zuk::TimerDriver(*t, &app);

@@ -43,6 +43,8 @@ class Window : public Control {
         return true;
     }
     bool closed() const { return closed_; }
+    // A window that is made anew each time it is shown starts over from its closed state.
+    void reopen() { assign(closed_, false); }
 
     int width() const { return width_; }
     int height() const { return height_; }

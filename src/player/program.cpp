@@ -1,5 +1,6 @@
 #include "player/program.h"
 
+#include "about/about_commands.h"
 #include "playback/list_play.h"
 #include "playback/open_commands.h"
 #include "playback/play_sequencing.h"
@@ -31,6 +32,7 @@ Program::Program(Platform platform_, Folders folders_)
     WireSoundSpeed(*this);
     WireLayout(*this);
     WireAddingEntries(*this);
+    WireAbout(*this);
     platform.player.setEventSink(&playerEvents_);
 }
 

@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "about/help_window.h"
 #include "platform/dialogs.h"
 #include "platform/player_control.h"
 #include "platform/shell.h"
@@ -46,6 +47,7 @@ class Program {
     ListWindow List;
     RemoteWindow Remote;
     FoldaSetWindow FoldaSet;
+    HelpWindow Help;
 
     std::string WrappedFile;                      // the path last played through the wrapper
     std::string AsxFolder;                        // the wrapper files' folder, ending with "/"

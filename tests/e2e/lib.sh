@@ -52,3 +52,19 @@ focus() {
   xdotool windowfocus --sync "$1" 2>/dev/null || true
   sleep 0.3
 }
+
+# new_app ZUK_BINARY: a folder of its own for one test with a copy of zuk in "$app", a private
+# runtime folder and configuration folder; removed at the end unless KEEP_WORK is set.
+new_app() {
+  work=$(mktemp -d)
+  trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+  chmod 755 "$work"
+  app="$work/app"
+  mkdir "$app"
+  cp "$1" "$app/zuk"
+  export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# window_name WINDOW: the window's title, or nothing when it is gone.
+window_name() { xdotool getwindowname "$1" 2>/dev/null || true; }
