@@ -9,7 +9,6 @@
 #include <sstream>
 
 namespace zuk::test {
-namespace {
 
 void EnsureApplication() {
     static int argc = 1;
@@ -22,6 +21,8 @@ void EnsureApplication() {
     }();
     (void)app;
 }
+
+namespace {
 
 std::string Number(double value) {
     char text[32];
@@ -67,15 +68,17 @@ std::string Media::make(const std::string& name, const std::string& ffmpegInput)
     return path;
 }
 
-std::string Media::clip() {
-    return make("clip.mkv",
-                "-f lavfi -i testsrc=size=320x240:rate=25:duration=1 -f lavfi -i "
-                "sine=frequency=440:duration=1 -ac 2 -c:v mpeg4 -c:a pcm_s16le -shortest");
+std::string Media::clip(int seconds) {
+    const std::string n = std::to_string(seconds);
+    return make("clip" + n + ".mkv", "-f lavfi -i testsrc=size=320x240:rate=25:duration=" + n +
+                                         " -f lavfi -i sine=frequency=440:duration=" + n +
+                                         " -ac 2 -c:v mpeg4 -c:a pcm_s16le -shortest");
 }
 
 std::string Media::tone(int seconds) {
     const std::string n = std::to_string(seconds);
-    return make("tone" + n + ".wav", "-f lavfi -i sine=frequency=440:duration=" + n + " -ac 2 -c:a pcm_s16le");
+    return make("tone" + n + ".wav",
+                "-f lavfi -i sine=frequency=440:duration=" + n + " -ac 2 -c:a pcm_s16le");
 }
 
 Harness::Harness(const EngineOptions& options) {

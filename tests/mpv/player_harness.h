@@ -10,6 +10,9 @@
 
 namespace zuk::test {
 
+// Makes the QApplication (once) and sets the number format libmpv needs.
+void EnsureApplication();
+
 // Runs the Qt event loop until done() holds or timeoutMs pass; gives done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 
@@ -28,8 +31,8 @@ class EventLog final : public PlayerEvents {
 // Small media made by ffmpeg on first use, in a folder of the test's own.
 class Media {
   public:
-    // 1 s of a 320x240 picture with a stereo tone.
-    std::string clip();
+    // seconds of a 320x240 test picture with a stereo tone.
+    std::string clip(int seconds = 1);
     // A stereo tone at 1/8 of full scale, no picture.
     std::string tone(int seconds = 1);
     // Writes a file in the media folder; gives its path.

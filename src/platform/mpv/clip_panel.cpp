@@ -11,6 +11,8 @@ ClipPanel::ClipPanel(QWidget* parent)
       author_(new QLabel(this)),
       copyright_(new QLabel(this)) {
     setFixedHeight(kHeight);
+    // Tags of media files are text, never markup.
+    for (QLabel* label : {title_, author_, copyright_}) label->setTextFormat(Qt::PlainText);
     auto* form = new QFormLayout(this);
     form->setContentsMargins(4, 1, 4, 1);
     form->setVerticalSpacing(0);

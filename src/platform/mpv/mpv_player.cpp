@@ -119,7 +119,9 @@ void MpvPlayer::wireEngine() {
     engine_.onFileLoaded = [this] { fileLoaded(); };
     engine_.onEndFile = [this](EndReason reason) { fileEnded(reason); };
     engine_.onSeek = [this] {
-        if (loaded_ && !seekOrigin_) seekOrigin_ = lastPosition_;
+        if (!loaded_) return;
+        seeking_ = true;
+        if (!seekOrigin_) seekOrigin_ = lastPosition_;
     };
     engine_.onPlaybackRestart = [this] { playbackRestarted(); };
     engine_.onPropertyChange = [this](Prop p, double value) { propertyChanged(p, value); };
@@ -129,7 +131,7 @@ void MpvPlayer::wireEngine() {
 
 void MpvPlayer::setFileName(const std::string& path) {
     fileName_ = path;
-    loaded_ = ended_ = stopped_ = paused_ = false;
+    loaded_ = ended_ = stopped_ = paused_ = seeking_ = false;
     pendingSeek_.reset();
     seekOrigin_.reset();
     lastPosition_ = lastDuration_ = 0;
@@ -228,10 +230,13 @@ void MpvPlayer::propertyChanged(Prop p, double value) {
     }
 }
 
+// The end of a jump. The restart that begins a file's playback is none: it may even arrive
+// after a seek has been asked for, so only a restart after the engine's seek event counts.
 void MpvPlayer::playbackRestarted() {
+    if (!seeking_ || !loaded_) return;
+    seeking_ = false;
     pendingSeek_.reset();
-    if (!seekOrigin_ || !loaded_) return;
-    const double from = *seekOrigin_;
+    const double from = seekOrigin_.value_or(lastPosition_);
     seekOrigin_.reset();
     if (sink_) sink_->positionChange(from, currentPosition());
 }
@@ -302,7 +307,8 @@ void MpvPlayer::setBalance(int hundredthsDb) {
 // The filter as the audio chain is (re)built with it.
 void MpvPlayer::applyBalanceFilter() {
     balanceCommit_->stop();
-    const std::string filter = "@bal:lavfi=[stereotools=balance_out=" + Decimal(BalanceOut(balance_)) + "]";
+    const std::string filter =
+        "@bal:lavfi=[stereotools=balance_out=" + Decimal(BalanceOut(balance_)) + "]";
     if (engine_.text(Prop::AudioFilter) != filter) engine_.setText(Prop::AudioFilter, filter);
 }
 

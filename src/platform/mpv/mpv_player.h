@@ -107,6 +107,7 @@ class MpvPlayer : public QWidget, public PlayerControl {
     bool ended_ = false;                  // the last play has ended: stopped at the duration
     bool stopped_ = false;                // stopped by stop(): paused at the position
     bool paused_ = false;
+    bool seeking_ = false;  // the engine is jumping: its seek event came
     int playState_ = PlayState::Closed;
     int openState_ = 0;
     std::optional<double> pendingSeek_;  // the target of a seek until the engine plays there

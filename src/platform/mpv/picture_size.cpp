@@ -1,5 +1,6 @@
 // The control's picture sizes, its layout and full screen.
 #include <QKeySequence>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -83,6 +84,8 @@ void MpvPlayer::enterFullScreen() {
     layout->addWidget(picture_);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), fullScreen_);
     connect(escape, &QShortcut::activated, this, [this] { leaveFullScreen(); });
+    // The screen's size as well, for desktops without a window manager to apply the state.
+    fullScreen_->setGeometry(screen()->geometry());
     fullScreen_->showFullScreen();
     picture_->show();
     if (surface_) surface_->requestActivate();

@@ -51,7 +51,9 @@ TransportBar::TransportBar(QWidget* parent)
     bar->addWidget(seek_, 1);
     bar->addSpacing(4);
     bar->addWidget(time_);
-    status_->setFrameShape(QFrame::StyledPanel);
+    status_->setTextFormat(Qt::PlainText);
+    status_->setFrameShape(QFrame::Panel);
+    status_->setFrameShadow(QFrame::Sunken);
     status_->setContentsMargins(4, 0, 4, 0);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
