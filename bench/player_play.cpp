@@ -9,7 +9,7 @@
 namespace {
 
 class QuitAtEnd final : public zuk::PlayerEvents {
-public:
+  public:
     explicit QuitAtEnd(zuk::MpvPlayer& player) : player_(player) {}
     void openStateChange(int, int newState) override {
         if (newState == 0) QApplication::exit(1);  // could not open
@@ -24,7 +24,7 @@ public:
         player_.show();
     }
 
-private:
+  private:
     zuk::MpvPlayer& player_;
 };
 
