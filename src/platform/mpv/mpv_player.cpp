@@ -196,14 +196,14 @@ void MpvPlayer::propertyChanged(Prop p, double value) {
     switch (p) {
         case Prop::Pause:
             paused_ = known && value != 0;
+            // With keep-open the end of the last play is eof-reached and pause, in either
+            // order: a pause at the end is the end, never a pause of its own.
+            if (paused_ && engine_.flag(Prop::EofReached)) markEnded();
             if (loaded_) updatePlayState();
             break;
         case Prop::EofReached:
-            // With keep-open the end of the last play is eof-reached, then pause.
-            if (loaded_ && known && value != 0 && !stopped_) {
-                ended_ = true;
-                updatePlayState();
-            }
+            if (known && value != 0) markEnded();
+            if (loaded_) updatePlayState();
             break;
         case Prop::TimePos:
             if (known) lastPosition_ = value;
@@ -228,6 +228,10 @@ void MpvPlayer::propertyChanged(Prop p, double value) {
         default:
             break;
     }
+}
+
+void MpvPlayer::markEnded() {
+    if (loaded_ && !stopped_) ended_ = true;
 }
 
 // The end of a jump. The restart that begins a file's playback is none: it may even arrive

@@ -75,6 +75,7 @@ class MpvPlayer : public QWidget, public PlayerControl {
     void fileLoaded();
     void fileEnded(EndReason reason);
     void propertyChanged(Prop p, double value);
+    void markEnded();
     void playbackRestarted();
     void seekTo(double seconds);
     void applyLoop();
