@@ -30,7 +30,9 @@ VideoSurface::VideoSurface(mpv_handle* engine) {
     setFormat(PictureFormat());
     create();
     context_.setFormat(PictureFormat());
-    if (!context_.create() || !context_.makeCurrent(this)) return;
+    offscreen_.setFormat(PictureFormat());
+    offscreen_.create();
+    if (!context_.create() || !context_.makeCurrent(&offscreen_)) return;
     mpv_opengl_init_params gl{GlProc, nullptr};
     int advanced = 0;
     mpv_render_param params[] = {
@@ -59,7 +61,7 @@ VideoSurface::VideoSurface(mpv_handle* engine) {
 VideoSurface::~VideoSurface() {
     if (!render_) return;
     mpv_render_context_set_update_callback(render_, nullptr, nullptr);
-    context_.makeCurrent(this);
+    context_.makeCurrent(&offscreen_);
     mpv_render_context_free(render_);
     context_.doneCurrent();
 }

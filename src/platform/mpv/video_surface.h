@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QWindow>
 #include <atomic>
@@ -40,6 +41,8 @@ class VideoSurface : public QWindow {
     void render();
 
     QOpenGLContext context_;
+    // Where the context is current while the window may not yet (or no longer) be on screen.
+    QOffscreenSurface offscreen_;
     mpv_render_context* render_ = nullptr;
     std::atomic<bool> updatePosted_{false};
 };
