@@ -80,6 +80,7 @@ const EngineOptions kBaseOptions = {
     {"audio-display", "no"},
     {"audio-pitch-correction", "yes"},
     {"hwdec", "no"},
+    {"gpu-hwdec-interop", "no"},
     // The balance filter, changed at run time by af-command (mpv rebuilds no audio chain).
     {"af", "@bal:lavfi=[stereotools=balance_out=0]"},
 };
