@@ -13,7 +13,8 @@ mkdir "$app"
 cp "$zuk_binary" "$app/zuk"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-main_title='^Tavrin MediaPlayer$'
+# The caption alone, or the opened file's path before it once the player has reported opening.
+main_title='(^| - )Tavrin MediaPlayer$'
 
 # run_zuk [--as-nobody] [ARGS...]: starts zuk, waits for its window, ends it with Ctrl+X (with
 # Shift held when SHIFT=1).

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QScreen>
 #include <cstdlib>
+#include <memory>
 #include <set>
 
 #include "platform/mpv/mpv_player.h"
@@ -20,26 +21,6 @@
 
 namespace zuk::test {
 namespace {
-
-// Stands in for the main window's own handlers: shows the player and fits the window around it.
-class ShowAndFit final : public PlayerEvents {
-  public:
-    ShowAndFit(Program& program, MpvPlayer& player) : program_(program), player_(player) {}
-    int size = DisplaySize::Own;
-    void openStateChange(int, int) override { player_.setVisible(true); }
-    void playStateChange(int, int) override { fit(); }
-    void positionChange(double, double) override {}
-    void readyStateChange(int) override { fit(); }
-    void fit() {
-        player_.setDisplaySize(size);
-        program_.Main.setWidth(static_cast<int>(player_.width()) + 1800);
-        program_.Main.setHeight(static_cast<int>(player_.height()) + 800);
-    }
-
-  private:
-    Program& program_;
-    MpvPlayer& player_;
-};
 
 // The distinct pure colours (of black, white and the six of the test pattern's bars) that
 // cover at least a twentieth of rect.
@@ -69,12 +50,17 @@ TEST(Picture, TheMainWindowShowsTheVideoAtItsOwnAndDoubleSize) {
     QtDialogs dialogs;
     QtShell shell;
     QtWindowOps windowOps;
-    auto* player = new MpvPlayer(nullptr, PictureOutput::Window, {{"ao", "null"}});
+    // As in zuk's main(): the player outlives the program, which still talks to it at its end.
+    auto player =
+        std::make_unique<MpvPlayer>(nullptr, PictureOutput::Window, EngineOptions{{"ao", "null"}});
     Program program({*player, dialogs, shell, windowOps}, {folder.path(), folder.path()});
-    MainWindowView view(program.Main, player, windowOps);
-    ShowAndFit events(program, *player);
-    player->setEventSink(&events);
+    MainWindowView view(program.Main, player.get(), windowOps);
+    const struct Unparent {
+        QWidget* widget;
+        ~Unparent() { widget->setParent(nullptr); }
+    } unparent{player.get()};
     program.Main.show();
+    view.move(0, 0);          // the doubled picture stays on the screen
     player->setPlayCount(0);  // keeps playing
     player->setFileName(media.clip(2));
     ASSERT_TRUE(WaitFor([&] { return player->playState() == PlayState::Playing; }));
@@ -83,10 +69,10 @@ TEST(Picture, TheMainWindowShowsTheVideoAtItsOwnAndDoubleSize) {
         std::string(std::getenv("ZUK_BINARY_DIR") ? std::getenv("ZUK_BINARY_DIR") : ".") +
         "/screenshots/";
     QDir().mkpath(QString::fromStdString(shots));
-    for (const auto& [size, scale, name] :
-         {std::tuple{DisplaySize::Own, 1, "own"}, {DisplaySize::Double, 2, "double"}}) {
-        events.size = size;
-        events.fit();
+    // The main window's own handling sizes the picture and fits the window around it.
+    for (const auto& [option, scale, name] :
+         {std::tuple{&program.Main.Option1, 1, "own"}, {&program.Main.Option2, 2, "double"}}) {
+        option->setValue(true);
         WaitFor([] { return false; }, 800);  // a few frames at this size
         const QRect picture(player->mapToGlobal(QPoint(0, 0)), QSize(320 * scale, 240 * scale));
         EXPECT_EQ(TwipsToPixels(player->width()), 320 * scale) << name;
