@@ -11,7 +11,7 @@
 #include "platform/mpv/asx_reader.h"
 #include "platform/mpv/clip_panel.h"
 #include "platform/mpv/control_dialogs.h"
-#include "platform/mpv/media_source.h"
+#include "platform/mpv/engine_target.h"
 #include "platform/mpv/transport_bar.h"
 #include "platform/mpv/video_surface.h"
 #include "platform/qt/twips.h"

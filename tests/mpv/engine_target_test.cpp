@@ -1,11 +1,11 @@
-#include "platform/mpv/media_source.h"
+#include "platform/mpv/engine_target.h"
 
 #include <gtest/gtest.h>
 
 namespace zuk {
 namespace {
 
-TEST(MediaSource, OnlyLocalFilesAndKnownStreamsReachTheEngineAsThemselves) {
+TEST(EngineTarget, OnlyLocalFilesAndKnownStreamsReachTheEngineAsThemselves) {
     struct Case {
         const char* path;
         const char* target;
@@ -30,7 +30,7 @@ TEST(MediaSource, OnlyLocalFilesAndKnownStreamsReachTheEngineAsThemselves) {
     EXPECT_EQ(EngineTarget("--x", ""), "./--x");
 }
 
-TEST(MediaSource, RecognisesAsxNamesAndFolders) {
+TEST(EngineTarget, RecognisesAsxNamesAndFolders) {
     EXPECT_TRUE(IsAsxName("/t/zuk1.ASX"));
     EXPECT_TRUE(IsAsxName("a.asx"));
     EXPECT_FALSE(IsAsxName("asx"));

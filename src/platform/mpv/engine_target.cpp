@@ -1,4 +1,4 @@
-#include "platform/mpv/media_source.h"
+#include "platform/mpv/engine_target.h"
 
 #include <algorithm>
 #include <array>
