@@ -35,9 +35,11 @@ inline bool EndsWith(std::string_view text, std::string_view suffix) {
 }
 
 inline bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-    return part.empty() || !std::ranges::search(text, part, [](char x, char y) {
-                                return FoldAscii(x) == FoldAscii(y);
-                            }).empty();
+    // std::search, not std::ranges::search: clang 14 cannot build the latter's subrange result
+    // over libstdc++ 12 (the fuzz build).
+    return part.empty() ||
+           std::search(text.begin(), text.end(), part.begin(), part.end(),
+                       [](char x, char y) { return FoldAscii(x) == FoldAscii(y); }) != text.end();
 }
 
 // Name order without regard to the case of ASCII letters.

@@ -5,12 +5,11 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/ascii_case.h"
+
 namespace zuk {
 namespace {
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -18,8 +17,9 @@ bool IsSpace(char c) {
 // Position of needle in text at or after from, ignoring letter case; npos when absent.
 size_t FindNoCase(std::string_view text, std::string_view needle, size_t from = 0) {
     if (from > text.size()) return std::string_view::npos;
-    auto it = std::search(text.begin() + static_cast<long>(from), text.end(), needle.begin(),
-                          needle.end(), [](char a, char b) { return Lower(a) == Lower(b); });
+    auto it =
+        std::search(text.begin() + static_cast<long>(from), text.end(), needle.begin(),
+                    needle.end(), [](char a, char b) { return FoldAscii(a) == FoldAscii(b); });
     return it == text.end() ? std::string_view::npos : static_cast<size_t>(it - text.begin());
 }
 

@@ -2,27 +2,18 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
+#include "platform/ascii_case.h"
+
 namespace zuk {
-namespace {
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
-}  // namespace
 
 bool IsStreamUrl(const std::string& path) {
     static constexpr std::array<std::string_view, 6> kSchemes{"http://", "https://", "rtsp://",
                                                               "mms://",  "mmsh://",  "mmst://"};
-    return std::any_of(kSchemes.begin(), kSchemes.end(),
-                       [&](std::string_view scheme) { return StartsWithNoCase(path, scheme); });
+    return std::any_of(kSchemes.begin(), kSchemes.end(), [&](std::string_view scheme) {
+        return StartsWithIgnoringCase(path, scheme);
+    });
 }
 
 std::string EngineTarget(const std::string& path, const std::string& baseFolder) {
@@ -31,8 +22,7 @@ std::string EngineTarget(const std::string& path, const std::string& baseFolder)
 }
 
 bool IsAsxName(const std::string& path) {
-    return path.size() >= 4 &&
-           StartsWithNoCase(std::string_view(path).substr(path.size() - 4), ".asx");
+    return EndsWithIgnoringCase(path, ".asx");
 }
 
 std::string FolderOf(const std::string& path) {

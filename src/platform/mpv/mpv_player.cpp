@@ -301,9 +301,9 @@ void MpvPlayer::setBalance(int hundredthsDb) {
     if (!loaded_) return applyBalanceFilter();
     // af-command changes the running filter at once without rebuilding the audio chain (mpv
     // 0.35 returns an error code even when it worked, so the result says nothing). But the
-    // engine rebuilds the filter from its option text after every seek, loop and pause, which
-    // loses the change; so once the balance has stood still for a moment (a slider drag
-    // rebuilds only once) the option text follows.
+    // engine builds the filter anew from its option text when playback restarts (after a seek
+    // or a loop), which loses the change; so once the balance has stood still for a moment (a
+    // slider drag rebuilds only once) the option text follows.
     engine_.command({"af-command", "bal", "balance_out", Decimal(BalanceOut(balance_))});
     balanceCommit_->start();
 }
