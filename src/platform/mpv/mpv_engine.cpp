@@ -78,6 +78,9 @@ const EngineOptions kBaseOptions = {
     {"keep-open", "yes"},
     {"load-unsafe-playlists", "no"},
     {"audio-display", "no"},
+    // Without a sound device a file still plays (silently) instead of failing to open, so
+    // that positions, ends and list play go on.
+    {"audio-fallback-to-null", "yes"},
     {"audio-pitch-correction", "yes"},
     {"hwdec", "no"},
     {"gpu-hwdec-interop", "no"},
