@@ -12,11 +12,13 @@ expect_file() {
   [ "$actual" = "$expected" ] || fail "$3: $1 holds [$actual], expected [$expected]"
 }
 
-# wait_window NAME_REGEX: prints the id of the first visible window whose name matches.
+# wait_window NAME_REGEX [PID]: prints the id of the first visible window whose name matches
+# (of that process only, when PID is given: a window another test left behind may match too).
 wait_window() {
-  local id=""
+  local id="" of_pid=()
+  [ -n "${2:-}" ] && of_pid=(--pid "$2")
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    id=$(xdotool search --onlyvisible "${of_pid[@]}" --name "$1" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done

@@ -27,7 +27,7 @@ run_zuk() {
   "${prefix[@]}" "$app/zuk" "$@" >"$work/zuk.log" 2>&1 &
   local pid=$!
   local window
-  window=$(wait_window "$main_title") || { cat "$work/zuk.log" >&2; fail "no main window"; }
+  window=$(wait_window "$main_title" "$pid") || { cat "$work/zuk.log" >&2; fail "no main window"; }
   if [ "${SHIFT:-0}" = 1 ]; then
     # Through the menu, since Ctrl+Shift+X is no shortcut of the item: a click opens the file
     # menu, then Shift+X picks its "&X" item with Shift still down.
