@@ -14,8 +14,9 @@ tone() {  # tone FILE SECONDS [ffmpeg options...]: a sine tone
   shift 2
   ffmpeg -loglevel error -y -f lavfi -i "sine=frequency=440:duration=$seconds" "$@" "$file"
 }
-tone "$media/song.mp3" 30 -metadata title=Title1 -metadata artist=Artist1 -metadata album=Album1 \
-  -metadata comment=Comment1 -id3v2_version 0 -write_id3v1 1
+tone "$media/song.mp3" 30 -id3v2_version 0
+id3tool -t Title1 -r Artist1 -a Album1 -n Comment1 "$media/song.mp3"
+ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=30 -pix_fmt yuv420p "$media/video.mp4"
 for i in 1 2 3; do tone "$media/clip$i.wav" 1; done
 tone "$media/two.wav" 2
 
@@ -23,7 +24,7 @@ tone "$media/two.wav" 2
 start_zuk() {
   "$app/zuk" "$@" >>"$work/zuk.log" 2>&1 &
   pid=$!
-  main=$(wait_window '^Tavrin MediaPlayer$|- Tavrin MediaPlayer$') || { cat "$work/zuk.log" >&2; fail "no main window"; }
+  main=$(wait_window '^Tavrin MediaPlayer$|- Tavrin MediaPlayer$' "$pid") || { cat "$work/zuk.log" >&2; fail "no main window"; }
 }
 end_zuk() { press_until_exit "$pid" "$main" ctrl+x || { cat "$work/zuk.log" >&2; fail "zuk failed"; }; }
 
@@ -49,16 +50,24 @@ sleep 1.5
 import -window "$main" "$work/b.png"
 changed=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)
 [ "${changed%% *}" != 0 ] || fail "nothing on the window changed while playing"
-# The clip panel makes the control, and so the fitted window, taller.
-before=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\)/\1/p')
+end_zuk
+[ "$(cat "$app/zuk.zul")" = "$media/song.mp3"$'\r' ] || fail "the playlist saved [$(cat "$app/zuk.zul")]"
+
+# height: the window's, in pixels
+height() { xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\)/\1/p'; }
+
+# The clip panel makes the control, and so the window fitted around a picture, taller.
+start_zuk "$media/video.mp4"
+wait_title 'video\.mp4 - Tavrin MediaPlayer$'
+sleep 1.5
+before=$(height)
 focus "$main"
 xdotool key ctrl+c
 sleep 1
-after=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\)/\1/p')
+after=$(height)
 [ "$after" -gt "$before" ] || fail "the clip panel did not grow the window ($before -> $after)"
-[ -n "${ZUK_SHOTS:-}" ] && import -window "$main" "$ZUK_SHOTS/clip_panel.png"
+if [ -n "${ZUK_SHOTS:-}" ]; then import -window "$main" "$ZUK_SHOTS/video_with_panel.png"; fi
 end_zuk
-[ "$(cat "$app/zuk.zul")" = "$media/song.mp3"$'\r' ] || fail "the playlist saved [$(cat "$app/zuk.zul")]"
 
 # A list on the command line: its three clips play in order, the title following each one.
 printf '%s\r\n' "$media/clip1.wav" "$media/clip2.wav" "$media/clip3.wav" >"$work/three.m3u"

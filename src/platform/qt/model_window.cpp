@@ -30,7 +30,10 @@ void ModelWindow::applyModel() {
     setWindowTitle(ToQt(model_.caption()));
     const QSize outer(TwipsToPixels(model_.width()), TwipsToPixels(model_.height()));
     const QSize inner = (outer - frameExtra()).expandedTo(QSize(1, 1));
-    if (size() != inner) resize(inner);
+    if (size() != inner) {
+        resize(inner);
+        keepOnScreen();
+    }
     const auto state = model_.state();
     const Qt::WindowStates wanted = state == WindowState::Maximized   ? Qt::WindowMaximized
                                     : state == WindowState::Minimized ? Qt::WindowMinimized
@@ -113,6 +116,21 @@ void ModelWindow::dropEvent(QDropEvent* event) {
         if (url.isLocalFile()) paths.push_back(FromQt(url.toLocalFile()));
     event->acceptProposedAction();
     model_.onDrop(paths);
+}
+
+// A window that grows (the main window fits itself around a larger picture) is moved back onto
+// the screen where it would reach past the screen's right or bottom edge.
+void ModelWindow::keepOnScreen() {
+    const QScreen* s = screen();
+    if (!s || !isVisible()) return;
+    const QRect available = s->availableGeometry();
+    const QRect frame(frameGeometry().topLeft(), size() + frameExtra());
+    QPoint to = frame.topLeft();
+    if (frame.right() > available.right())
+        to.setX(std::max(available.left(), available.right() - frame.width() + 1));
+    if (frame.bottom() > available.bottom())
+        to.setY(std::max(available.top(), available.bottom() - frame.height() + 1));
+    if (to != frame.topLeft()) move(to);
 }
 
 }  // namespace zuk

@@ -32,6 +32,7 @@ class ModelWindow : public QMainWindow {
   private:
     void applyModel();
     bool takesDrop(const QDropEvent* event) const;
+    void keepOnScreen();
     QSize frameExtra() const;
 
     Window& model_;
