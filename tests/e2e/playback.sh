@@ -92,3 +92,22 @@ printf '"Slider1.Value",5\r\n' >"$app/zuk.ini"
 slow=$(span)
 grep -q '"Slider1.Value",5' "$app/zuk.ini" || fail "the speed was not kept"
 awk -v s="$slow" -v n="$normal" 'BEGIN { printf "speed 0.5 took %.2f s against %.2f s at speed 1: ratio %.2f\n", s, n, s / n }'
+
+# Settings survive a restart: speed, volume and list repeat changed with the mouse and keys in
+# the running player are saved, read back at the next start and saved again unchanged. Places
+# are those of the control column at 96 DPI, below the menu bar.
+start_zuk "$media/video.mp4"
+wait_title 'video\.mp4 - Tavrin MediaPlayer$'
+sleep 1
+xdotool mousemove --window "$main" 20 177 click 1 key Home  # speed slider to its lowest, 0.2
+xdotool mousemove --window "$main" 20 241 click 1 key Home  # volume slider to its lowest
+xdotool mousemove --window "$main" 10 354 click 1           # list repeat off
+sleep 0.5
+end_zuk
+saved=$(cat "$app/zuk.ini")
+for record in '"Slider1.Value",2' '"Slider3.Value",-2500' '"Check2.Value",0'; do
+  grep -qF "$record" <<<"$saved" || fail "$record was not saved: $saved"
+done
+start_zuk
+end_zuk
+[ "$(cat "$app/zuk.ini")" = "$saved" ] || fail "the settings changed over a restart: $(cat "$app/zuk.ini")"
