@@ -4,15 +4,7 @@
 # removes the selected entry, which the saved default playlist shows.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-zuk_binary=$1
-
-work=$(mktemp -d)
-trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
-app="$work/app"
-mkdir "$app"
-cp "$zuk_binary" "$app/zuk"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+new_app "$1"
 
 for i in $(seq -w 0 299); do printf '/m/%s song.mp3\r\n' "$i"; done >"$app/zuk.zul"
 

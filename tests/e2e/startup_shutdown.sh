@@ -3,16 +3,7 @@
 # default playlist "zuk.zul" (or keeps it: Shift held, or a read-only "zuk.ini").
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-zuk_binary=$1
-
-work=$(mktemp -d)
-trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
-chmod 755 "$work"
-app="$work/app"
-mkdir "$app"
-cp "$zuk_binary" "$app/zuk"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+new_app "$1"
 # The caption alone, or the opened file's path before it once the player has reported opening.
 main_title='(^| - )Tavrin MediaPlayer$'
 
