@@ -273,7 +273,10 @@ double MpvPlayer::duration() const {
 }
 
 void MpvPlayer::setRate(double rate) {
-    if (!std::isfinite(rate) || rate <= 0) return;
+    // The program gives the rate again on every synchronisation tick (up to 20 times a second);
+    // only a change goes to the engine.
+    if (!std::isfinite(rate) || rate <= 0 || rate == rate_) return;
+    rate_ = rate;
     engine_.setNumber(Prop::Speed, std::clamp(rate, 0.01, 100.0));
 }
 

@@ -118,6 +118,7 @@ class MpvPlayer : public QWidget, public PlayerControl {
 
     int playCount_ = 1;
     int balance_ = 0;
+    double rate_ = 1;  // the speed last given to the engine
     int displaySize_ = DisplaySize::Own;
     bool showClip_ = false;
     int videoWidth_ = 0;  // pixels; 0 for sound only
