@@ -16,7 +16,7 @@ std::string Env(const char* name) {
     return v ? std::string(v) : std::string();
 }
 
-// Absolute paths only: a relative XDG variable is to be ignored, says the XDG spec.
+// Absolute paths only: the base-directory convention says to ignore a relative one.
 std::string AbsoluteEnv(const char* name) {
     std::string v = Env(name);
     return !v.empty() && v.front() == '/' ? v : std::string();
