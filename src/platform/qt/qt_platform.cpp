@@ -111,8 +111,10 @@ int QtWindowOps::setTopMost(Window& window, int flag) {
     const auto it = windows_.find(&window);
     if (it == windows_.end()) return 0;
     QWidget* w = it->second;
-    w->setWindowFlag(Qt::WindowStaysOnTopHint, flag == 1);
-    // Changing a window flag hides the window; the call shows it, as its callers expect.
+    // Changing a window flag hides the window (so only a real change is made); the call shows
+    // it either way, as its callers expect.
+    if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != (flag == 1))
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, flag == 1);
     window.show();
     w->show();
     return 1;
