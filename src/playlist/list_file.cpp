@@ -8,9 +8,10 @@
 namespace zuk {
 
 std::vector<std::string> ParseListEntries(std::string_view bytes, std::size_t maxEntries) {
+    std::vector<TextField> fields = ReadTextFields(bytes, TrailingBlanks::Keep, maxEntries);
     std::vector<std::string> entries;
-    for (TextField& field : ReadTextFields(bytes, TrailingBlanks::Keep, maxEntries))
-        entries.push_back(std::move(field.text));
+    entries.reserve(fields.size());
+    for (TextField& field : fields) entries.push_back(std::move(field.text));
     return entries;
 }
 
