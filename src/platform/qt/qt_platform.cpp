@@ -40,7 +40,11 @@ QStringList ToQtFilters(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts.at(i + 1);
         patterns.replace(';', ' ');
-        out << QString("%1 (%2)").arg(parts.at(i).trimmed(), patterns);
+        // Qt reads the patterns from the parentheses that end the name; a name that already
+        // shows them ("WAV ファイル (*.wav)") gives those up for Qt's, rather than showing two.
+        QString name = parts.at(i).trimmed();
+        if (name.endsWith(')') && name.contains('(')) name.truncate(name.lastIndexOf('('));
+        out << QString("%1 (%2)").arg(name.trimmed(), patterns);
     }
     return out;
 }
