@@ -7,15 +7,8 @@ source "$(dirname "$0")/lib.sh"
 bindra_binary=$1
 zuk_binary=$2
 
-work=$(mktemp -d)
-trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
-chmod 755 "$work"
-app="$work/app"
-mkdir "$app"
+new_app "$zuk_binary"
 cp "$bindra_binary" "$app/bindra"
-cp "$zuk_binary" "$app/zuk"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 registry="$XDG_CONFIG_HOME/zuk/classes.reg"
 title='^TavrinMediaPlayerの関連付け$'
 
@@ -104,12 +97,7 @@ finish Return
 "$app/zuk" >"$work/zuk.log" 2>&1 &
 zuk_pid=$!
 zuk_window=$(wait_window '^Tavrin MediaPlayer$') || { cat "$work/zuk.log" >&2; fail "no main window"; }
-for _ in $(seq 10); do
-  focus "$zuk_window"
-  xdotool key ctrl+k
-  window=$(wait_window "$title") && break
-done
-[ -n "${window:-}" ] || fail "Ctrl+K in zuk did not start bindra"
+window=$(press_until_window "$zuk_window" ctrl+k "$title") || fail "Ctrl+K in zuk did not start bindra"
 pid=$(xdotool getwindowpid "$window")
 [ "$(readlink "/proc/$pid/exe")" = "$app/bindra" ] || fail "zuk started another bindra"
 focus "$window"

@@ -70,3 +70,16 @@ new_app() {
 
 # window_name WINDOW: the window's title, or nothing when it is gone.
 window_name() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# press_until_window WINDOW KEYS TITLE_REGEX: focuses the window and presses the keys until a
+# window whose name matches shows (the first keys may come before the window takes them);
+# prints its id, or fails after ten tries.
+press_until_window() {
+  local shown
+  for _ in $(seq 10); do
+    focus "$1"
+    xdotool key "$2"
+    shown=$(wait_window "$3") && { echo "$shown"; return 0; }
+  done
+  return 1
+}

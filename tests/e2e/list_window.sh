@@ -11,13 +11,7 @@ for i in $(seq -w 0 299); do printf '/m/%s song.mp3\r\n' "$i"; done >"$app/zuk.z
 "$app/zuk" >"$work/zuk.log" 2>&1 &
 pid=$!
 main=$(wait_window '^Tavrin MediaPlayer$') || { cat "$work/zuk.log" >&2; fail "no main window"; }
-list=""
-for _ in $(seq 10); do
-  focus "$main"
-  xdotool key ctrl+l
-  list=$(wait_window '^Tavrin MediaPlayer - List$') && break
-done
-[ -n "$list" ] || fail "the list window did not show"
+list=$(press_until_window "$main" ctrl+l '^Tavrin MediaPlayer - List$') || fail "the list window did not show"
 
 # A double-click somewhat below the top of the list: one of the first entries plays.
 sleep 0.5
